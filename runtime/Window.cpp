@@ -1,0 +1,57 @@
+#include "runtime/Window.h"
+
+#include "runtime/App.h"
+
+namespace rt {
+
+Window::~Window() {
+    if (hwnd_) {
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd_);
+    }
+}
+
+void Window::registerClass(const wchar_t* className, UINT style, HBRUSH background, HICON icon) {
+    WNDCLASSEXW wc{};
+    if (GetClassInfoExW(App::hInstance(), className, &wc)) return;
+    wc.cbSize = sizeof wc;
+    wc.style = style;
+    wc.lpfnWndProc = &Window::windowProc;
+    wc.hInstance = App::hInstance();
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = background;
+    wc.hIcon = icon;
+    wc.lpszClassName = className;
+    RegisterClassExW(&wc);
+}
+
+HWND Window::create(const wchar_t* className, DWORD exStyle, DWORD style, const wchar_t* title, int x, int y,
+                    int width, int height, HWND parent, HMENU menuOrId) {
+    return CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, menuOrId, App::hInstance(),
+                           this);
+}
+
+LRESULT Window::onMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(hwnd_, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) {
+        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        auto* self = static_cast<Window*>(cs->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) {
+        LRESULT r = self->onMessage(msg, wParam, lParam);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        self->onDestroyed();
+        return r;
+    }
+    return self->onMessage(msg, wParam, lParam);
+}
+
+}  // namespace rt

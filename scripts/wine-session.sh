@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Sourced: starts Xvfb (when there is no display) and a persistent wineserver
+# for a throw-away or given WINEPREFIX, and stops both on exit.
+#   TW_PREFIX   prefix folder (default: a new temporary one, removed at the end)
+
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win32
+tw_tmp_prefix=""
+if [ -n "${TW_PREFIX:-}" ]; then
+  export WINEPREFIX="$TW_PREFIX"
+else
+  tw_tmp_prefix=$(mktemp -d /tmp/tarnwicket-wine.XXXXXX)
+  export WINEPREFIX="$tw_tmp_prefix"
+fi
+mkdir -p "$WINEPREFIX"
+
+tw_xvfb_pid=""
+if [ -z "${DISPLAY:-}" ]; then
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    tw_xvfb_pid=$!
+    export DISPLAY=":$n"
+    break
+  done
+  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/${DISPLAY#:}" ] || [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
+fi
+
+tw_wine_stop() {
+  wineserver -k >/dev/null 2>&1 || true
+  [ -n "$tw_xvfb_pid" ] && kill "$tw_xvfb_pid" 2>/dev/null || true
+  [ -n "$tw_tmp_prefix" ] && rm -rf "$tw_tmp_prefix"
+  true
+}
+trap tw_wine_stop EXIT
+
+# Creating a prefix takes a while: once per session, then the server stays up.
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  echo "Creating Wine prefix in $WINEPREFIX ..."
+  wineboot --init >/dev/null 2>&1 || true
+  wineserver -w
+fi
+wineserver -p >/dev/null 2>&1
+# Start Wine's background services now, detached from our output, so that no
+# test's output pipe is held open by them.
+wine cmd /c exit </dev/null >/dev/null 2>&1 || true

@@ -1,0 +1,5 @@
+#pragma once
+// (members come with their own change)
+class cFileFunctions {
+public:
+};

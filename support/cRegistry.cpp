@@ -1,0 +1,193 @@
+#include "support/cRegistry.h"
+
+#include <windows.h>
+
+#include <cstring>
+#include <vector>
+
+#include "runtime/Ansi.h"
+#include "runtime/App.h"
+#include "runtime/Handles.h"
+#include "runtime/RuntimeError.h"
+
+namespace {
+
+constexpr REGSAM kAccessAll = 0x3F;  // query, set, create, enumerate, notify, link: not KEY_ALL_ACCESS
+
+HKEY rootHandle(int32_t root) { return reinterpret_cast<HKEY>(static_cast<intptr_t>(root)); }
+
+rt::unique_hkey openForQuery(int32_t root, const std::wstring& path) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(rootHandle(root), rt::toAnsi(path).c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return rt::unique_hkey();
+    return rt::unique_hkey(key);
+}
+
+std::wstring registrySource() { return rt::App::exeName() + L".cRegistry"; }
+
+std::wstring bytesAsText(const rt::ByteArray& a) {
+    static const wchar_t hex[] = L"0123456789ABCDEF";
+    std::wstring s;
+    for (uint8_t b : a.bytes) {
+        if (!s.empty()) s += L' ';
+        s += hex[b >> 4];
+        s += hex[b & 15];
+    }
+    return s;
+}
+
+std::wstring valueAsText(const rt::Variant& v) {
+    if (v.kind() == rt::Variant::Kind::Bytes) return bytesAsText(v.bytes());
+    try {
+        return v.toString();
+    } catch (const rt::RuntimeError&) {
+        return L"";
+    }
+}
+
+// A text with a "%" and another "%" from two characters after it holds an
+// environment reference and is stored as REG_EXPAND_SZ.
+DWORD textValueType(const std::wstring& text) {
+    size_t first = text.find(L'%');
+    if (first != std::wstring::npos && text.find(L'%', first + 2) != std::wstring::npos) return REG_EXPAND_SZ;
+    return REG_SZ;
+}
+
+std::wstring ExpandEnvStr(const std::wstring& text) {
+    std::string source = rt::toAnsi(text);
+    DWORD n = ExpandEnvironmentStringsA(source.c_str(), nullptr, 0);
+    if (n == 0) rt::raiseStandard(rt::errInvalidCall);
+    std::vector<char> buf(n + 1, '\0');
+    ExpandEnvironmentStringsA(source.c_str(), buf.data(), n);
+    return rt::fromAnsiBuffer(buf.data(), buf.size());
+}
+
+int32_t SwapEndian(int32_t l) {
+    auto u = static_cast<uint32_t>(l);
+    return static_cast<int32_t>((u >> 24) | ((u >> 8) & 0xFF00u) | ((u << 8) & 0xFF0000u) | (u << 24));
+}
+
+std::vector<uint8_t> queryBytes(HKEY key, const std::string& name, DWORD cb) {
+    std::vector<uint8_t> data(cb);
+    DWORD size = cb;
+    DWORD type = 0;
+    if (cb) RegQueryValueExA(key, name.c_str(), nullptr, &type, data.data(), &size);
+    return data;
+}
+
+// A stored text without its terminating NUL; a text stored without one keeps
+// every character.
+std::wstring textFromBytes(const std::vector<uint8_t>& data) {
+    size_t n = data.size();
+    if (n && data[n - 1] == 0) --n;
+    return rt::fromAnsi(std::string_view(reinterpret_cast<const char*>(data.data()), n));
+}
+
+int32_t dwordFromBytes(const std::vector<uint8_t>& data) {
+    uint32_t v = 0;
+    std::memcpy(&v, data.data(), data.size() < 4 ? data.size() : 4);
+    return static_cast<int32_t>(v);
+}
+
+}  // namespace
+
+bool cRegistry::KeyExists() const { return static_cast<bool>(openForQuery(classKey_, sectionKey_)); }
+
+rt::Variant cRegistry::Value() {
+    rt::unique_hkey key = openForQuery(classKey_, sectionKey_);
+    std::string name = rt::toAnsi(valueKey_);
+    DWORD type = 0, cb = 0;
+    BYTE probe[4];
+    LONG r = RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, probe, &cb);
+    if (r != ERROR_SUCCESS && r != ERROR_MORE_DATA) return default_;
+    valueType_ = static_cast<int32_t>(type);
+    std::vector<uint8_t> data = queryBytes(key.get(), name, cb);
+    switch (type) {
+        case REG_SZ:
+        case REG_MULTI_SZ:
+            return textFromBytes(data);
+        case REG_EXPAND_SZ:
+            return ExpandEnvStr(textFromBytes(data));
+        case REG_DWORD:
+            return dwordFromBytes(data);
+        case REG_DWORD_BIG_ENDIAN:
+            return SwapEndian(dwordFromBytes(data));
+        default: {
+            rt::ByteArray bytes;
+            bytes.bytes = std::move(data);
+            bytes.bytes.push_back(0);  // the read hands back one zero byte more than is stored
+            return bytes;
+        }
+    }
+}
+
+void cRegistry::Value(const rt::Variant& vValue) {
+    auto setValueError = [&](int32_t number) {
+        return rt::RuntimeError(number, registrySource(),
+                                L"Failed to set registry value Key: '" + std::to_wstring(classKey_) + L"',Section: '" +
+                                    sectionKey_ + L"',Key: '" + valueKey_ + L"' to value: '" + valueAsText(vValue) +
+                                    L"'");
+    };
+    HKEY raw = nullptr;
+    SECURITY_ATTRIBUTES sa{};  // all three fields 0
+    DWORD disposition = 0;
+    if (RegCreateKeyExA(rootHandle(classKey_), rt::toAnsi(sectionKey_).c_str(), 0, const_cast<char*>(""), 0,
+                        kAccessAll, &sa, &raw, &disposition) != ERROR_SUCCESS)
+        throw setValueError(errRegistry);
+    rt::unique_hkey key(raw);
+    std::string name = rt::toAnsi(valueKey_);
+    LONG result;
+    switch (valueType_) {
+        case REG_SZ:
+        case REG_EXPAND_SZ: {
+            std::wstring text = vValue.toString();
+            std::string data = rt::toAnsi(text);
+            result = RegSetValueExA(key.get(), name.c_str(), 0, textValueType(text),
+                                    reinterpret_cast<const BYTE*>(data.c_str()), static_cast<DWORD>(data.size() + 1));
+            break;
+        }
+        case REG_BINARY: {
+            if (vValue.kind() != rt::Variant::Kind::Bytes)
+                throw rt::RuntimeError(errRegistry, rt::App::exeName(), rt::standardDescription(errRegistry));
+            const rt::ByteArray& a = vValue.bytes();
+            if (a.lowerBound > 0) rt::raiseStandard(rt::errSubscript);
+            // Data start at element 0; everything from there is stored.
+            size_t from = static_cast<size_t>(-a.lowerBound);
+            size_t count = a.bytes.size() > from ? a.bytes.size() - from : 0;
+            result = RegSetValueExA(key.get(), name.c_str(), 0, REG_BINARY,
+                                    count ? a.bytes.data() + from : nullptr, static_cast<DWORD>(count));
+            break;
+        }
+        case REG_DWORD:
+        case REG_DWORD_BIG_ENDIAN: {
+            auto k = vValue.kind();
+            if (k != rt::Variant::Kind::Integer && k != rt::Variant::Kind::Long) rt::raiseStandard(rt::errTypeMismatch);
+            int32_t v = vValue.toLong();
+            result = RegSetValueExA(key.get(), name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&v), 4);
+            break;
+        }
+        default:
+            result = rt::errTypeMismatch;
+    }
+    key.reset();
+    if (result != ERROR_SUCCESS) throw setValueError(errSetValue);
+}
+
+rt::Variant cRegistry::readKey(const std::wstring& valueKey, int32_t valueType) const {
+    cRegistry r;
+    r.ClassKey(defaultClassKey_);
+    r.SectionKey(defaultSectionKey_);
+    r.ValueKey(valueKey);
+    r.ValueType(valueType);
+    return r.Value();
+}
+
+rt::Variant cRegistry::writeKey(const std::wstring& valueKey, const std::wstring& value, int32_t valueType) const {
+    cRegistry r;
+    r.ClassKey(defaultClassKey_);
+    r.SectionKey(defaultSectionKey_);
+    r.ValueKey(valueKey);
+    r.ValueType(valueType);
+    r.Value(value);
+    return rt::Variant();
+}

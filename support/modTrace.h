@@ -1,0 +1,39 @@
+#pragma once
+// Diagnostic lines to an external trace viewer: a top-level window marked
+// with the property "mornveldtVBTRACER_TRACEWIN" = 1 that takes WM_COPYDATA.
+// Tracing never raises and never shows anything; without a viewer it costs
+// one search per run.
+#include <windows.h>
+
+#include "runtime/Variant.h"
+
+namespace modTrace {
+
+void TraceItems(const rt::VariantList& items);
+void AssertItems(bool condition, const rt::VariantList& items);
+
+// Trace("modMain.Main"), Trace(L"sFolder", sFolder): each item one TAB-ended piece.
+template <typename... Items>
+void Trace(const Items&... items) {
+    TraceItems(rt::VariantList{rt::Variant(items)...});
+}
+
+template <typename... Items>
+void Assert(bool condition, const Items&... items) {
+    AssertItems(condition, rt::VariantList{rt::Variant(items)...});
+}
+
+bool isTraceOn();
+bool isTraceWindow(HWND hwnd);
+
+// The marker property's name.
+const char* traceMarkerName();
+
+// The line for a message, with the prefix "exe: hInstance: threadId: time: ".
+std::wstring buildTraceLine(const rt::VariantList& list);
+
+// Test seams: forget the search, and how often it ran.
+void resetForTesting();
+int searchCountForTesting();
+
+}  // namespace modTrace
