@@ -17,14 +17,13 @@ mkdir -p "$WINEPREFIX"
 
 tw_xvfb_pid=""
 if [ -z "${DISPLAY:-}" ]; then
-  for n in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    tw_xvfb_pid=$!
-    export DISPLAY=":$n"
-    break
-  done
-  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/${DISPLAY#:}" ] || [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
+  # Xvfb picks a free display number itself and tells us through a pipe.
+  tw_fd_file=$(mktemp)
+  Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$tw_fd_file" 2>/dev/null &
+  tw_xvfb_pid=$!
+  for _ in $(seq 100); do [ -s "$tw_fd_file" ] && break; sleep 0.05; done
+  export DISPLAY=":$(head -n1 "$tw_fd_file")"
+  rm -f "$tw_fd_file"
 fi
 
 tw_wine_stop() {
