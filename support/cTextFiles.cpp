@@ -7,6 +7,7 @@
 #include "runtime/Ansi.h"
 #include "runtime/Handles.h"
 #include "runtime/RuntimeError.h"
+#include "support/cPathExt.h"
 
 namespace {
 
@@ -129,18 +130,8 @@ private:
 
 }  // namespace
 
-bool cTextFiles::textFileExists(const std::wstring& sFile) const {
-    if (sFile.empty()) return false;
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA(rt::toAnsi(sFile).c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return false;
-    bool found = false;
-    do {
-        found = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-    } while (!found && FindNextFileA(find, &data));
-    FindClose(find);
-    return found;
-}
+// The same directory match as the path object's: files only, wildcards allowed.
+bool cTextFiles::textFileExists(const std::wstring& sFile) const { return cPathExt().fileExists(sFile); }
 
 void cTextFiles::appendLine(const std::wstring& sFile, const std::wstring& sLine) {
     writeWholeFile(sFile, rt::toAnsi(sLine) + kCrLf, OPEN_ALWAYS);

@@ -4,14 +4,15 @@
 
 #include <optional>
 
-#include "common/FileBytes.h"
 #include "common/RaisedError.h"
+#include "common/ScratchFolder.h"
+#include "common/TestFiles.h"
 #include "runtime/Ansi.h"
 #include "runtime/RuntimeError.h"
 #include "support/cTextFiles.h"
 
-using testenv::readFileBytes;
-using testenv::writeFileBytes;
+using testenv::readFile;
+using testenv::writeFile;
 using namespace std::string_literals;
 
 namespace {
@@ -24,7 +25,7 @@ struct TextFilesTest : ::testing::Test {
     std::wstring file = folder.file(L"t.txt");
 
     void prepare(const std::optional<std::string>& content) {
-        if (content) writeFileBytes(file, *content);
+        if (content) writeFile(file, *content);
     }
 };
 
@@ -97,7 +98,7 @@ TEST_F(TextFilesTest, CountLinesFromStringCountsLineFeedsAsLong) {
 TEST_F(TextFilesTest, ReadFileKeepsEveryByte) {
     EXPECT_EQ(tf.readFile(file), L"");
     std::string content = "a\r\nb\nc\rd\0e"s;
-    writeFileBytes(file, content);
+    writeFile(file, content);
     EXPECT_EQ(rt::toAnsi(tf.readFile(file)), content);
 }
 
@@ -120,16 +121,16 @@ TEST_F(TextFilesTest, WriteLineRewritesEveryLineWithCrLf) {
         DeleteFileW(file.c_str());
         prepare(c.before);
         EXPECT_TRUE(tf.writeLine(file, c.line, rt::fromAnsi(c.text)));
-        EXPECT_EQ(readFileBytes(file), c.after) << c.before.value_or("<missing>") << " line " << c.line;
+        EXPECT_EQ(readFile(file), c.after) << c.before.value_or("<missing>") << " line " << c.line;
     }
 }
 
 TEST_F(TextFilesTest, AppendLineAndWriteFile) {
     tf.appendLine(file, L"one");
     tf.appendLine(file, L"two");
-    EXPECT_EQ(readFileBytes(file), "one\r\ntwo\r\n");
+    EXPECT_EQ(readFile(file), "one\r\ntwo\r\n");
     EXPECT_TRUE(tf.writeFile(file, L"new"));
-    EXPECT_EQ(readFileBytes(file), "new\r\n");
+    EXPECT_EQ(readFile(file), "new\r\n");
 }
 
 TEST_F(TextFilesTest, FoldersAreNotTextFiles) {
@@ -140,7 +141,7 @@ TEST_F(TextFilesTest, FoldersAreNotTextFiles) {
 
 TEST_F(TextFilesTest, FailuresRaiseFileErrors) {
     EXPECT_EQ(testenv::raisedError([&] { tf.writeFile(folder.file(L"no\\such.txt"), L"x"); }), rt::errPathNotFound);
-    writeFileBytes(file, "a\r\n");
+    writeFile(file, "a\r\n");
     HANDLE locked = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(locked, INVALID_HANDLE_VALUE);
     EXPECT_EQ(testenv::raisedError([&] { tf.readLine(file, 1); }), rt::errPermissionDenied);
@@ -162,17 +163,17 @@ TEST_F(TextFilesTest, FailedWriteLineKeepsTheOriginal) {
         {"read-only", FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, FILE_ATTRIBUTE_READONLY},
     };
     for (const auto& c : cases) {
-        writeFileBytes(file, original);
+        writeFile(file, original);
         SetFileAttributesW(file.c_str(), c.attributes);
         HANDLE held = CreateFileW(file.c_str(), GENERIC_READ, c.share, nullptr, OPEN_EXISTING, 0, nullptr);
         ASSERT_NE(held, INVALID_HANDLE_VALUE) << c.how;
         EXPECT_NE(testenv::raisedError([&] { tf.writeLine(file, 1, L"lost"); }), 0) << c.how;
         CloseHandle(held);
         SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-        EXPECT_EQ(readFileBytes(file), original) << c.how;
+        EXPECT_EQ(readFile(file), original) << c.how;
         EXPECT_EQ(testenv::filesMatching(tempPattern()), before) << c.how;
     }
     EXPECT_TRUE(tf.writeLine(file, 2, L"changed"));
-    EXPECT_EQ(readFileBytes(file), "keep\r\nchanged\r\n");
+    EXPECT_EQ(readFile(file), "keep\r\nchanged\r\n");
     EXPECT_EQ(testenv::filesMatching(tempPattern()), before);
 }
