@@ -4,5 +4,6 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="${TW_BUILD:-$root/build}"
 cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j "$(nproc)" -- --no-print-directory | grep -v -E '^\[ *[0-9]+%\] (Building|Linking|Built)' || true
-test "${PIPESTATUS[0]}" -eq 0
+set +e
+cmake --build "$build" -j "$(nproc)" -- --no-print-directory 2>&1 | grep -v -E '^\[ *[0-9]+%\] (Building|Linking|Built)'
+exit "${PIPESTATUS[0]}"

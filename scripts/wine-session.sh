@@ -39,6 +39,9 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "Creating Wine prefix in $WINEPREFIX ..."
   wineboot --init >/dev/null 2>&1 || true
   wineserver -w
+  # There is no window manager under Xvfb: let Wine draw the window frames.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+  wineserver -w
 fi
 wineserver -p >/dev/null 2>&1
 # Start Wine's background services now, detached from our output, so that no

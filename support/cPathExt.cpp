@@ -1,0 +1,50 @@
+#include "support/cPathExt.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "runtime/Ansi.h"
+#include "runtime/Handles.h"
+
+namespace {
+
+// What a directory match with the attribute mask "normal, read-only,
+// hidden, system, archive" yields: every entry except folders.
+bool isMatchingFile(const WIN32_FIND_DATAA& found) { return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0; }
+
+struct ItemListFree {
+    void operator()(ITEMIDLIST* pidl) const { CoTaskMemFree(pidl); }
+};
+using unique_itemlist = std::unique_ptr<ITEMIDLIST, ItemListFree>;
+
+}  // namespace
+
+bool cPathExt::fileExists(const std::wstring& sFile) const {
+    if (sFile.empty()) return false;
+    WIN32_FIND_DATAA found{};
+    rt::unique_hfind find = rt::findHandle(FindFirstFileA(rt::toAnsi(sFile).c_str(), &found));
+    if (!find) return false;
+    do {
+        if (isMatchingFile(found)) return true;
+    } while (FindNextFileA(find.get(), &found));
+    return false;
+}
+
+std::wstring cPathExt::getSpecialPath(int32_t lNum) const {
+    ITEMIDLIST* raw = nullptr;
+    // The owner passed is 1, as the launcher always did; the shell shows no UI here.
+    if (SHGetSpecialFolderLocation(reinterpret_cast<HWND>(1), lNum, &raw) != S_OK) return L"";
+    unique_itemlist pidl(raw);
+    char buffer[512];
+    std::fill(std::begin(buffer), std::end(buffer), ' ');
+    if (!SHGetPathFromIDListA(pidl.get(), buffer)) return L"";
+    return rt::fromAnsiBuffer(buffer, sizeof buffer);
+}
+
+std::wstring cPathExt::normalizePath(const std::wstring& sPath) const {
+    if (!sPath.empty() && sPath.back() != L'\\') return sPath + L"\\";
+    return sPath;
+}
