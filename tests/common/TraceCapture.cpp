@@ -1,19 +1,8 @@
 #include "common/TraceCapture.h"
 
-#include "runtime/Ansi.h"
-#include "runtime/App.h"
 #include "support/modTrace.h"
 
 namespace testenv {
-namespace {
-
-// Test programs run side by side: another one's lines may reach this window.
-bool fromThisProgram(const char* data, DWORD size) {
-    std::string prefix = rt::toAnsi(rt::App::exeName() + L": ");
-    return size >= prefix.size() && std::string(data, prefix.size()) == prefix;
-}
-
-}  // namespace
 
 TraceCapture::TraceCapture(int markerValue) {
     WNDCLASSW wc{};
@@ -49,7 +38,7 @@ LRESULT CALLBACK TraceCapture::proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
     if (msg == WM_COPYDATA) {
         auto* self = reinterpret_cast<TraceCapture*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
         auto* cds = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-        if (self && cds && cds->lpData && fromThisProgram(static_cast<const char*>(cds->lpData), cds->cbData)) {
+        if (self && cds) {
             self->lines_.emplace_back(static_cast<const char*>(cds->lpData), cds->cbData);
             self->sizes_.push_back(cds->cbData);
         }
