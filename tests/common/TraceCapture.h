@@ -1,7 +1,10 @@
 #pragma once
 // An in-process trace viewer: a hidden top-level window carrying the trace
 // marker, collecting every WM_COPYDATA line. Creating one makes the program's
-// trace search again, so the capture is found.
+// trace search again, so the capture is found. Any program's lines land
+// here, another test program's too. A test file that uses it is kept from
+// running alongside other tests that put up trace windows (the CTest lock
+// "trace-viewer").
 #include <windows.h>
 
 #include <string>
