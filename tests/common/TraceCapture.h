@@ -25,6 +25,8 @@ public:
     const std::vector<DWORD>& sizes() const { return sizes_; }
     // Each line after its "exe: hInstance: threadId: time: " prefix.
     std::vector<std::string> messages() const;
+    // The messages of one program's lines (by executable name).
+    std::vector<std::string> messagesFrom(const std::string& exeName) const;
     void clear();
 
 private:
