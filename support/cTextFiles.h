@@ -1,5 +1,52 @@
 #pragma once
-// (members come with their own change)
+// Text files read and written whole or by line. Files are ANSI text; a line
+// written here ends with CR LF. A line read ends at CR or CR LF (both
+// consumed) or at the end of the file; a lone LF stays inside the line.
+// No file stays open between calls; failures raise the runtime's file errors
+// (53 file not found, 70 permission denied, 75 path/file access, 76 path
+// not found, ...) to the caller.
+#include <cstdint>
+#include <string>
+
+#include "runtime/Variant.h"
+
 class cTextFiles {
 public:
+    // Appends sLine and CR LF, creating the file when missing.
+    void appendLine(const std::wstring& sFile, const std::wstring& sLine);
+
+    // The number of LFs plus 1, less 1 when the last byte is an LF; 0 for a
+    // missing file. An empty (0-byte) file has no line, as readLine sees it,
+    // so it counts 0.
+    int32_t countLines(const std::wstring& sFile);
+
+    // The number of LFs in sContent, as a Long.
+    rt::Variant countLinesFromString(const std::wstring& sContent);
+
+    // The whole file unchanged (line ends and NULs kept); "" when missing.
+    std::wstring readFile(const std::wstring& sFile);
+
+    // Line lLine, counting from 1; "" when the file is missing or shorter.
+    std::wstring readLine(const std::wstring& sFile, int32_t lLine);
+
+    // Replaces the file's content by sContent and CR LF.
+    bool writeFile(const std::wstring& sFile, const std::wstring& sContent);
+
+    // Replaces line lLine (padding with empty lines when the file is shorter)
+    // and rewrites every line with CR LF. The original file is replaced only
+    // once the new content is complete; on any failure it stays as it was,
+    // the temporary file is removed and the error is raised.
+    bool writeLine(const std::wstring& sFile, int32_t lLine, const std::wstring& sLine);
+
+private:
+    // True when a file (not a folder) matches sFile; wildcards allowed.
+    bool textFileExists(const std::wstring& sFile) const;
+    // Creates a new empty temporary file and returns its full name.
+    std::wstring tempFileName();
+    // The rewritten lines of sFile with line lLine replaced, CR LF ended.
+    std::string rewrittenLines(const std::wstring& sFile, int32_t lLine, const std::wstring& sLine) const;
+    // Puts the finished temp file in place of sFile in one step.
+    void replaceFile(const std::wstring& temp, const std::wstring& sFile) const;
+
+    std::wstring tempPath_;
 };

@@ -1,0 +1,42 @@
+#pragma once
+// A picture object: a bitmap, icon or cursor shared by reference, which owns
+// its handle unless the handle is one the system shares.
+#include <windows.h>
+
+#include <memory>
+
+#include "runtime/Handles.h"
+
+namespace rt {
+
+class StdPicture {
+public:
+    enum class Type { Bitmap, Icon, Cursor };
+
+    // Takes ownership of the handle; `owned` false for shared system handles.
+    static std::shared_ptr<StdPicture> fromBitmap(HBITMAP bitmap);
+    static std::shared_ptr<StdPicture> fromIcon(HICON icon, bool owned = true);
+    static std::shared_ptr<StdPicture> fromCursor(HCURSOR cursor, bool owned = true);
+
+    StdPicture(const StdPicture&) = delete;
+    StdPicture& operator=(const StdPicture&) = delete;
+    ~StdPicture();
+
+    Type type() const { return type_; }
+    HBITMAP bitmap() const { return type_ == Type::Bitmap ? bitmap_.get() : nullptr; }
+    HICON icon() const { return type_ == Type::Bitmap ? nullptr : icon_; }
+    // Size in pixels.
+    SIZE size() const;
+
+private:
+    StdPicture(Type type) : type_(type) {}
+
+    Type type_;
+    unique_hbitmap bitmap_;
+    HICON icon_ = nullptr;
+    bool ownsIcon_ = false;
+};
+
+using PictureRef = std::shared_ptr<StdPicture>;
+
+}  // namespace rt

@@ -1,0 +1,238 @@
+#include "support/cTextFiles.h"
+
+#include <windows.h>
+
+#include <string_view>
+
+#include "runtime/Ansi.h"
+#include "runtime/Handles.h"
+#include "runtime/RuntimeError.h"
+#include "support/cPathExt.h"
+
+namespace {
+
+constexpr DWORD kChunk = 65536;
+constexpr char kCrLf[] = "\r\n";
+
+// The runtime's file error for a failed Win32 file call.
+[[noreturn]] void raiseFileError(DWORD win32Error) {
+    switch (win32Error) {
+        case ERROR_FILE_NOT_FOUND: rt::raiseStandard(rt::errFileNotFound);
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_NAME:
+        case ERROR_BAD_PATHNAME:
+        case ERROR_INVALID_DRIVE: rt::raiseStandard(rt::errPathNotFound);
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION: rt::raiseStandard(rt::errPermissionDenied);
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL: rt::raiseStandard(61);
+        case ERROR_TOO_MANY_OPEN_FILES: rt::raiseStandard(67);
+        case ERROR_NOT_READY: rt::raiseStandard(71);
+        default: rt::raiseStandard(rt::errPathFileAccess);
+    }
+}
+
+rt::unique_hfile openFile(const std::wstring& name, DWORD access, DWORD share, DWORD disposition) {
+    HANDLE h = CreateFileA(rt::toAnsi(name).c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
+                           nullptr);
+    if (h == INVALID_HANDLE_VALUE) raiseFileError(GetLastError());
+    return rt::unique_hfile(h);
+}
+
+rt::unique_hfile openForReading(const std::wstring& name) {
+    return openFile(name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING);
+}
+
+rt::unique_hfile openForWriting(const std::wstring& name, DWORD disposition) {
+    return openFile(name, GENERIC_WRITE, FILE_SHARE_READ, disposition);
+}
+
+DWORD fileLength(HANDLE h) {
+    DWORD length = GetFileSize(h, nullptr);
+    if (length == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) raiseFileError(GetLastError());
+    return length;
+}
+
+// `count` bytes from byte `position` (0-based).
+std::string readBytesAt(HANDLE h, DWORD position, DWORD count) {
+    if (SetFilePointer(h, static_cast<LONG>(position), nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER &&
+        GetLastError() != NO_ERROR)
+        raiseFileError(GetLastError());
+    std::string bytes(count, '\0');
+    DWORD got = 0;
+    if (count && !ReadFile(h, bytes.data(), count, &got, nullptr)) raiseFileError(GetLastError());
+    bytes.resize(got);
+    return bytes;
+}
+
+std::string readAllBytes(const std::wstring& name) {
+    rt::unique_hfile f = openForReading(name);
+    return readBytesAt(f.get(), 0, fileLength(f.get()));
+}
+
+void writeBytes(HANDLE h, std::string_view bytes) {
+    DWORD written = 0;
+    if (!bytes.empty() && !WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
+        raiseFileError(GetLastError());
+    if (written != bytes.size()) raiseFileError(ERROR_DISK_FULL);
+}
+
+void writeWholeFile(const std::wstring& name, std::string_view bytes, DWORD disposition) {
+    rt::unique_hfile f = openForWriting(name, disposition);
+    if (disposition == OPEN_ALWAYS && SetFilePointer(f.get(), 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER &&
+        GetLastError() != NO_ERROR)
+        raiseFileError(GetLastError());
+    writeBytes(f.get(), bytes);
+    if (!CloseHandle(f.release())) raiseFileError(GetLastError());
+}
+
+// The next line from `pos`: it ends at CR or CR LF (consumed) or at the end.
+std::string_view nextLine(std::string_view bytes, size_t& pos) {
+    size_t start = pos;
+    size_t cr = bytes.find('\r', start);
+    if (cr == std::string_view::npos) {
+        pos = bytes.size();
+        return bytes.substr(start);
+    }
+    pos = cr + 1;
+    if (pos < bytes.size() && bytes[pos] == '\n') ++pos;
+    return bytes.substr(start, cr - start);
+}
+
+std::string crLfLines(int32_t count) {
+    std::string out;
+    for (int32_t i = 0; i < count; ++i) out += kCrLf;
+    return out;
+}
+
+// The folder part of a file name, with its trailing "\" ("" for a bare name).
+std::string folderOf(const std::string& file) {
+    char full[MAX_PATH];
+    char* namePart = nullptr;
+    DWORD n = GetFullPathNameA(file.c_str(), MAX_PATH, full, &namePart);
+    if (n == 0 || n >= MAX_PATH || !namePart) return {};
+    return std::string(full, namePart);
+}
+
+// Deletes a temporary file when the scope ends, whatever happened.
+class TempFileGuard {
+public:
+    explicit TempFileGuard(std::string name) : name_(std::move(name)) {}
+    TempFileGuard(const TempFileGuard&) = delete;
+    TempFileGuard& operator=(const TempFileGuard&) = delete;
+    ~TempFileGuard() {
+        if (!name_.empty()) DeleteFileA(name_.c_str());
+    }
+
+private:
+    std::string name_;
+};
+
+}  // namespace
+
+// The same directory match as the path object's: files only, wildcards allowed.
+bool cTextFiles::textFileExists(const std::wstring& sFile) const { return cPathExt().fileExists(sFile); }
+
+void cTextFiles::appendLine(const std::wstring& sFile, const std::wstring& sLine) {
+    writeWholeFile(sFile, rt::toAnsi(sLine) + kCrLf, OPEN_ALWAYS);
+}
+
+int32_t cTextFiles::countLines(const std::wstring& sFile) {
+    if (!textFileExists(sFile)) return 0;
+    rt::unique_hfile f = openForReading(sFile);
+    DWORD length = fileLength(f.get());
+    if (length == 0) return 0;
+    int32_t count = 0;
+    for (DWORD position = 0; position != length;) {
+        DWORD chunk = length - position < kChunk ? length - position : kChunk;
+        count += countLinesFromString(rt::fromAnsi(readBytesAt(f.get(), position, chunk))).toLong();
+        position += chunk;
+    }
+    ++count;
+    if (readBytesAt(f.get(), length - 1, 1) == "\n") --count;
+    return count;
+}
+
+rt::Variant cTextFiles::countLinesFromString(const std::wstring& sContent) {
+    int32_t count = 0;
+    for (size_t p = sContent.find(L'\n'); p != std::wstring::npos; p = sContent.find(L'\n', p + 1)) ++count;
+    return rt::Variant(count);
+}
+
+std::wstring cTextFiles::readFile(const std::wstring& sFile) {
+    if (!textFileExists(sFile)) return {};
+    return rt::fromAnsi(readAllBytes(sFile));
+}
+
+std::wstring cTextFiles::readLine(const std::wstring& sFile, int32_t lLine) {
+    if (lLine < 1 || !textFileExists(sFile)) return {};
+    std::string bytes = readAllBytes(sFile);
+    size_t pos = 0;
+    std::string_view line;
+    int32_t n = 0;
+    while (pos < bytes.size() && n < lLine) {
+        ++n;
+        line = nextLine(bytes, pos);
+    }
+    return n < lLine ? std::wstring() : rt::fromAnsi(line);
+}
+
+bool cTextFiles::writeFile(const std::wstring& sFile, const std::wstring& sContent) {
+    writeWholeFile(sFile, rt::toAnsi(sContent) + kCrLf, CREATE_ALWAYS);
+    return true;
+}
+
+bool cTextFiles::writeLine(const std::wstring& sFile, int32_t lLine, const std::wstring& sLine) {
+    if (!textFileExists(sFile)) {
+        writeWholeFile(sFile, crLfLines(lLine - 1) + rt::toAnsi(sLine) + kCrLf, CREATE_ALWAYS);
+        return true;
+    }
+    std::wstring temp = tempFileName();
+    TempFileGuard guard(rt::toAnsi(temp));
+    writeWholeFile(temp, rewrittenLines(sFile, lLine, sLine), CREATE_ALWAYS);
+    replaceFile(temp, sFile);
+    return true;
+}
+
+std::string cTextFiles::rewrittenLines(const std::wstring& sFile, int32_t lLine, const std::wstring& sLine) const {
+    std::string bytes = readAllBytes(sFile);
+    std::string newLine = rt::toAnsi(sLine);
+    std::string out;
+    out.reserve(bytes.size() + newLine.size() + 2);
+    size_t pos = 0;
+    int32_t n = 0;
+    while (pos < bytes.size()) {
+        ++n;
+        std::string_view line = nextLine(bytes, pos);
+        out += n == lLine ? std::string_view(newLine) : line;
+        out += kCrLf;
+    }
+    if (n < lLine) out += crLfLines(lLine - 1 - n) + newLine + kCrLf;
+    return out;
+}
+
+void cTextFiles::replaceFile(const std::wstring& temp, const std::wstring& sFile) const {
+    std::string from = rt::toAnsi(temp), to = rt::toAnsi(sFile);
+    if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return;
+    if (GetLastError() != ERROR_NOT_SAME_DEVICE) raiseFileError(GetLastError());
+    // The temporary folder lies on another volume: copy the new content
+    // beside the original first, so that the replacing step is still a rename.
+    char staged[MAX_PATH];
+    if (!GetTempFileNameA(folderOf(to).c_str(), "txt", 0, staged)) raiseFileError(GetLastError());
+    TempFileGuard guard(staged);
+    if (!CopyFileA(from.c_str(), staged, FALSE)) raiseFileError(GetLastError());
+    if (!MoveFileExA(staged, to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        raiseFileError(GetLastError());
+}
+
+std::wstring cTextFiles::tempFileName() {
+    if (tempPath_.empty()) {
+        char path[256];
+        DWORD n = GetTempPathA(256, path);
+        tempPath_ = rt::fromAnsi(std::string_view(path, n < 256 ? n : 0));
+    }
+    // The call may write up to MAX_PATH characters, whatever the caller hopes.
+    char name[MAX_PATH] = {};
+    if (!GetTempFileNameA(rt::toAnsi(tempPath_).c_str(), "txt", 0, name)) raiseFileError(GetLastError());
+    return rt::fromAnsiBuffer(name, sizeof name);
+}
