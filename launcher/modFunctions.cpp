@@ -76,8 +76,12 @@ std::wstring quoted(const std::wstring& value) { return L"\"" + value + L"\""; }
 
 void appendSwitches(TracedProcedure& p, const GameTable::SwitchRule& rule, std::wstring& sParams, std::wstring& sIP,
                     const std::wstring& sPort, bool bNoIntro, bool bNoSound, bool bDirectIp) {
-    p.step([&] { if (bNoSound) appendString(sParams, rule.noSound); });
-    p.step([&] { if (bNoIntro) appendString(sParams, rule.noIntro); });
+    p.step([&] {
+        if (bNoSound) appendString(sParams, rule.noSound);
+    });
+    p.step([&] {
+        if (bNoIntro) appendString(sParams, rule.noIntro);
+    });
     p.step([&] {
         if (rule.addressPrefix && !sIP.empty() && modIpCheck::isValidIp(sIP))
             appendString(sParams, rule.addressPrefix + quoted(sIP));
@@ -88,7 +92,9 @@ void appendSwitches(TracedProcedure& p, const GameTable::SwitchRule& rule, std::
         else if (!sPort.empty())
             modTrace::Trace(L"Port left out: not 1 to 5 decimal digits", sPort);
     });
-    p.step([&] { if (rule.directIp && bDirectIp) appendString(sParams, rule.directIp); });
+    p.step([&] {
+        if (rule.directIp && bDirectIp) appendString(sParams, rule.directIp);
+    });
 }
 
 }  // namespace

@@ -16,8 +16,8 @@ namespace {
 // What each game's installer leaves, by game index 0-6: key, folder value, executable.
 const wchar_t* const kInstalls[][3] = {
     {L"SOFTWARE\\Microsoft\\Microsoft Games\\Age of Empires\\2.0", L"EXE Path", L"empires2.exe"},
-    {L"SOFTWARE\\Microsoft\\DirectPlay\\Applications\\Age of Empires II - The Conquerors Expansion\\1.0",
-     L"Exe Path", L"age2_x1.exe"},
+    {L"SOFTWARE\\Microsoft\\DirectPlay\\Applications\\Age of Empires II - The Conquerors Expansion\\1.0", L"Exe Path",
+     L"age2_x1.exe"},
     {L"SOFTWARE\\Microsoft\\Microsoft Games\\Age of Mythology\\1.0", L"AppPath", L"aom.exe"},
     {L"SOFTWARE\\Microsoft\\Microsoft Games\\Age of Mythology Expansion Pack\\1.0", L"AppPath", L"aomx.exe"},
     {L"SOFTWARE\\Microsoft\\Microsoft Games\\Age of Empires 3\\1.0", L"SetupPath", L"age3.exe"},
@@ -138,11 +138,11 @@ TEST_F(Detection, TraceShowsEachOperationsKeyAndResultThenEveryGamesExecutable) 
     std::vector<std::string> expected;
     for (const auto& [operation, key] : operations) {
         bool found = std::string(operation) == "detectAoM";
-        for (std::string line : {"modFunctions." + std::string(operation) + "\t", dash,
-                                 "SectionKey\tSOFTWARE\\Microsoft\\" + std::string(key) + "\t",
-                                 std::string("SectionKeyExists\t") + (found ? "True\t" : "False\t"),
-                                 "sFolder\t" + (found ? f : "") + "\t", std::string("sVersion\t") + (found ? "1.0\t" : "\t"),
-                                 dash})
+        for (std::string line :
+             {"modFunctions." + std::string(operation) + "\t", dash,
+              "SectionKey\tSOFTWARE\\Microsoft\\" + std::string(key) + "\t",
+              std::string("SectionKeyExists\t") + (found ? "True\t" : "False\t"), "sFolder\t" + (found ? f : "") + "\t",
+              std::string("sVersion\t") + (found ? "1.0\t" : "\t"), dash})
             expected.push_back(line);
     }
     expected.push_back(dash);

@@ -21,7 +21,10 @@ protected:
     void TearDown() override { testenv::removeTree(root_); }
 
     static const wchar_t* exeOf(int32_t index) {
-        return index == 0 ? L"empires2.exe" : index == 2 ? L"aom.exe" : index == 4 ? L"age3.exe" : L"Napoleonic Era\\ne.exe";
+        return index == 0   ? L"empires2.exe"
+               : index == 2 ? L"aom.exe"
+               : index == 4 ? L"age3.exe"
+                            : L"Napoleonic Era\\ne.exe";
     }
 
     // Starts game `index` with the given options; the parameters the fake game received.
@@ -77,15 +80,18 @@ TEST_F(StartGame, AddressAndPortReachTheCommandLineOnlyWhenValid) {
     };
     for (const auto& c : cases) {
         testenv::TraceCapture capture;
-        EXPECT_EQ(launch(c.index, c.ip, c.port), c.expected) << c.index << " " << testing::PrintToString(std::wstring(c.port));
+        EXPECT_EQ(launch(c.index, c.ip, c.port), c.expected)
+            << c.index << " " << testing::PrintToString(std::wstring(c.port));
         auto m = capture.messages();
         std::string portLine = "Port left out: not 1 to 5 decimal digits\t" + rt::toAnsi(c.port) + "\t";
-        EXPECT_EQ(std::count(m.begin(), m.end(), portLine), c.portTraced ? 1 : 0) << testing::PrintToString(std::wstring(c.port));
+        EXPECT_EQ(std::count(m.begin(), m.end(), portLine), c.portTraced ? 1 : 0)
+            << testing::PrintToString(std::wstring(c.port));
     }
 }
 
 TEST_F(StartGame, UnknownGamesKeepTheCallersParametersAndAMissingExecutableFails) {
-    for (int32_t index : {-1, 8}) EXPECT_EQ(launch(index, L"10.1.2.3", L"2300", true, true, true, L" -given"), " -given");
+    for (int32_t index : {-1, 8})
+        EXPECT_EQ(launch(index, L"10.1.2.3", L"2300", true, true, true, L" -given"), " -given");
     testenv::TraceCapture capture;
     EXPECT_FALSE(modFunctions::startGame(dir_ + L"missing.exe", dir_, L"", 4, L"", L"", false, false, false));
     EXPECT_EQ(capture.messages().at(0), "modFunctions.startGame\t");

@@ -4,7 +4,7 @@
 
 TEST(IpCheck, IsValidIpAcceptsAndRewritesInNormalForm) {
     const std::pair<const wchar_t*, const wchar_t*> cases[] = {
-        {L"5.0.0.1", L"5.0.0.1"},   {L"10.0.0.1", L"10.0.0.1"}, {L"255.255.255.255", L"255.255.255.255"},
+        {L"5.0.0.1", L"5.0.0.1"},         {L"10.0.0.1", L"10.0.0.1"},        {L"255.255.255.255", L"255.255.255.255"},
         {L"192.168.0.1", L"192.168.0.1"}, {L"010.001.002.003", L"10.1.2.3"}, {L"0000000010.0.0.01", L"10.0.0.1"},
     };
     for (const auto& [in, normal] : cases) {

@@ -25,11 +25,18 @@ TEST(PathExt, FileExistsForFilesOfEveryAttributeButNotForFoldersOrBadPaths) {
         SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
     }
     const std::pair<std::wstring, bool> cases[] = {
-        {dir + L"\\*.ini", true},          {dir + L"\\sub.exe", false},      {dir, false},
-        {dir + L"\\", false},              {dir + L"\\*.dll", false},        {dir + L"\\none\\a.ini", false},
-        {L"Q:\\no drive\\a.ini", false},   {dir + L"\\bad<|>name", false},   {L"", false},
+        {dir + L"\\*.ini", true},
+        {dir + L"\\sub.exe", false},
+        {dir, false},
+        {dir + L"\\", false},
+        {dir + L"\\*.dll", false},
+        {dir + L"\\none\\a.ini", false},
+        {L"Q:\\no drive\\a.ini", false},
+        {dir + L"\\bad<|>name", false},
+        {L"", false},
     };
-    for (const auto& [path, exists] : cases) EXPECT_EQ(cPathExt().fileExists(path), exists) << testing::PrintToString(path);
+    for (const auto& [path, exists] : cases)
+        EXPECT_EQ(cPathExt().fileExists(path), exists) << testing::PrintToString(path);
     testenv::removeTree(root);
 }
 

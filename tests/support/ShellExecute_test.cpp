@@ -15,8 +15,9 @@ TEST(ShellOpen, ShowCommandFollowsTheNameAndWhetherParametersOrAFolderAreGiven) 
         bool withFolder;
         int expectedShow;
     } cases[] = {
-        {L"game.exe", 10, L" +NoSound", true, 0}, {L"GAME2.EXE", 3, L" -x", false, 0}, {L"folder.exe", 5, L"", true, 0},
-        {L"plain.exe", 5, L"", false, 1},         {L"doc.com", 7, L" a", true, 7},     {L"a.exe.com", 7, L" a", true, 0},
+        {L"game.exe", 10, L" +NoSound", true, 0}, {L"GAME2.EXE", 3, L" -x", false, 0},
+        {L"folder.exe", 5, L"", true, 0},         {L"plain.exe", 5, L"", false, 1},
+        {L"doc.com", 7, L" a", true, 7},          {L"a.exe.com", 7, L" a", true, 0},
         {L"bare.com", 7, L"", false, 1},
     };
     for (const auto& c : cases) {
