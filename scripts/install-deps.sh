@@ -7,6 +7,7 @@ command -v i686-w64-mingw32-g++-posix >/dev/null || need+=(g++-mingw-w64-i686-po
 command -v i686-w64-mingw32-windres >/dev/null || need+=(binutils-mingw-w64-i686)
 command -v cmake >/dev/null || need+=(cmake)
 command -v make >/dev/null || need+=(make)
+command -v g++ >/dev/null || need+=(g++)
 command -v wine >/dev/null || need+=(wine)
 dpkg -s wine32:i386 >/dev/null 2>&1 || need+=(wine32:i386)
 command -v Xvfb >/dev/null || need+=(xvfb)

@@ -34,16 +34,15 @@ tw_wine_stop() {
 }
 trap tw_wine_stop EXIT
 
-# Creating a prefix takes a while: once per session, then the server stays up.
+# One persistent server for the whole session: every Wine process below
+# (prefix creation included) uses it, so nothing waits for it to wind down.
+wineserver -p </dev/null >/dev/null 2>&1
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "Creating Wine prefix in $WINEPREFIX ..."
-  wineboot --init >/dev/null 2>&1 || true
-  wineserver -w
+  wineboot --init </dev/null >/dev/null 2>&1 || true
   # There is no window manager under Xvfb: let Wine draw the window frames.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
-  wineserver -w
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
 fi
-wineserver -p >/dev/null 2>&1
 # Start Wine's background services now, detached from our output, so that no
 # test's output pipe is held open by them.
 wine cmd /c exit </dev/null >/dev/null 2>&1 || true

@@ -83,9 +83,11 @@ std::wstring textFromBytes(const std::vector<uint8_t>& data) {
     return rt::fromAnsi(std::string_view(reinterpret_cast<const char*>(data.data()), n));
 }
 
+// A shorter value fills only the low-order bytes; of a longer one the first
+// four bytes count.
 int32_t dwordFromBytes(const std::vector<uint8_t>& data) {
     uint32_t v = 0;
-    std::memcpy(&v, data.data(), data.size() < 4 ? data.size() : 4);
+    if (!data.empty()) std::memcpy(&v, data.data(), data.size() < 4 ? data.size() : 4);
     return static_cast<int32_t>(v);
 }
 
@@ -149,13 +151,14 @@ void cRegistry::Value(const rt::Variant& vValue) {
         case REG_BINARY: {
             if (vValue.kind() != rt::Variant::Kind::Bytes)
                 throw rt::RuntimeError(errRegistry, rt::App::exeName(), rt::standardDescription(errRegistry));
+            // Data start at element 0 (an array without one, an empty one too,
+            // is out of range); everything from there is stored.
             const rt::ByteArray& a = vValue.bytes();
-            if (a.lowerBound > 0) rt::raiseStandard(rt::errSubscript);
-            // Data start at element 0; everything from there is stored.
-            size_t from = static_cast<size_t>(-a.lowerBound);
-            size_t count = a.bytes.size() > from ? a.bytes.size() - from : 0;
-            result = RegSetValueExA(key.get(), name.c_str(), 0, REG_BINARY,
-                                    count ? a.bytes.data() + from : nullptr, static_cast<DWORD>(count));
+            int64_t from = -static_cast<int64_t>(a.lowerBound);
+            if (from < 0 || from >= static_cast<int64_t>(a.bytes.size())) rt::raiseStandard(rt::errSubscript);
+            size_t count = a.bytes.size() - static_cast<size_t>(from);
+            result = RegSetValueExA(key.get(), name.c_str(), 0, REG_BINARY, a.bytes.data() + from,
+                                    static_cast<DWORD>(count));
             break;
         }
         case REG_DWORD:

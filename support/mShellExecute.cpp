@@ -30,37 +30,42 @@ int32_t callShell(int32_t hWnd, const std::wstring& op, const std::wstring& file
 
 bool accepted(int32_t shellNumber) { return shellNumber > 32 || shellNumber < 0; }
 
-}  // namespace
+struct ShellError {
+    int32_t shellNumber;
+    int32_t number;  // kShellErrorBase + the shell's number where none fits better
+    const wchar_t* message;
+};
 
-ShellError shellErrorFor(int32_t n) {
-    switch (n) {
-        case 0:
-        case 8: return {7, L"Out of memory"};
-        case 2: return {53, L"File not found"};
-        case 3: return {76, L"Path not found"};
-        case 5: return {75, L"Path/file access error"};
-        case 11: return {kShellErrorBase + n, L"The executable file is invalid or corrupt"};
-        case 26: return {75, L"A sharing violation occurred."};
-        case 27: return {kShellErrorBase + n, L"This file type does not have a valid file association."};
-        case 28: return {286, L"The file could not be opened due to time out.  Please try again in a moment."};
-        case 29:
-            return {285, L"The file could not be opened because the DDE transaction failed.  Please try again in a moment."};
-        case 30:
-            return {285,
-                    L"The file could not be opened because the target application is busy.  Please try again in a moment."};
-        case 31: return {kShellErrorBase + n, L"No application is associated with this file type."};
-        case 32: return {48, L"The specified dynamic-link library was not found."};
-        default:
-            return {kShellErrorBase + n, L"An error occurred occurred whilst trying to open or print the selected file."};
-    }
+const ShellError kShellErrors[] = {
+    {0, 7, L"Out of memory"},
+    {8, 7, L"Out of memory"},
+    {2, 53, L"File not found"},
+    {3, 76, L"Path not found"},
+    {5, 75, L"Path/file access error"},
+    {11, kShellErrorBase + 11, L"The executable file is invalid or corrupt"},
+    {26, 75, L"A sharing violation occurred."},
+    {27, kShellErrorBase + 27, L"This file type does not have a valid file association."},
+    {28, 286, L"The file could not be opened due to time out.  Please try again in a moment."},
+    {29, 285, L"The file could not be opened because the DDE transaction failed.  Please try again in a moment."},
+    {30, 285, L"The file could not be opened because the target application is busy.  Please try again in a moment."},
+    {31, kShellErrorBase + 31, L"No application is associated with this file type."},
+    {32, 48, L"The specified dynamic-link library was not found."},
+};
+
+ShellError shellErrorFor(int32_t shellNumber) {
+    for (const ShellError& e : kShellErrors)
+        if (e.shellNumber == shellNumber) return e;
+    return {shellNumber, kShellErrorBase + shellNumber,
+            L"An error occurred occurred whilst trying to open or print the selected file."};
 }
 
-bool shellExecute(const std::wstring& sFile, int32_t lShowCmd, const std::wstring& sParams,
-                  const std::wstring& sDir, const std::wstring& sOperation, int32_t hWnd) {
+}  // namespace
+
+bool shellExecute(const std::wstring& sFile, int32_t lShowCmd, const std::wstring& sParams, const std::wstring& sDir,
+                  const std::wstring& sOperation, int32_t hWnd) {
     if (namesProgram(sFile)) lShowCmd = kShowHidden;
-    int32_t result = (!sParams.empty() || !sDir.empty())
-                         ? callShell(hWnd, sOperation, sFile, sParams, sDir, lShowCmd)
-                         : callShell(hWnd, sOperation, sFile, L"", L"", kShowNormal);
+    int32_t result = (!sParams.empty() || !sDir.empty()) ? callShell(hWnd, sOperation, sFile, sParams, sDir, lShowCmd)
+                                                         : callShell(hWnd, sOperation, sFile, L"", L"", kShowNormal);
     if (accepted(result)) return true;
     ShellError e = shellErrorFor(result);
     modTrace::Trace(L"mShellExecute.shellExecute", result, e.number, e.message);

@@ -6,18 +6,11 @@
 namespace mShellExecute {
 
 // Asks the shell to carry out `sOperation` ("open") on `sFile`; True when the
-// shell accepted the request. A program (".exe" anywhere in the name) is
-// started hidden-by-default (show command 0) when parameters or a folder are
-// given; without both, anything opens with show command 1. A refused request
+// shell accepted the request. A program (".exe" anywhere in the name) gets
+// show command 0 when parameters or a folder are given; without both,
+// anything opens with show command 1. A refused request
 // is traced with the shell's number and its error number and message.
-bool shellExecute(const std::wstring& sFile, int32_t lShowCmd, const std::wstring& sParams,
-                  const std::wstring& sDir, const std::wstring& sOperation, int32_t hWnd);
-
-// The error number and message for a shell answer from 0 to 32.
-struct ShellError {
-    int32_t number;
-    const wchar_t* message;
-};
-ShellError shellErrorFor(int32_t shellNumber);
+bool shellExecute(const std::wstring& sFile, int32_t lShowCmd, const std::wstring& sParams, const std::wstring& sDir,
+                  const std::wstring& sOperation, int32_t hWnd);
 
 }  // namespace mShellExecute

@@ -115,6 +115,11 @@ void resetForTesting() {
     searchCount = 0;
 }
 
+void silenceForTesting() {
+    hTraceWnd = nullptr;
+    traceWindowSearched = true;
+}
+
 int searchCountForTesting() { return searchCount; }
 
 }  // namespace modTrace

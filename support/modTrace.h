@@ -34,6 +34,8 @@ std::wstring buildTraceLine(const rt::VariantList& list);
 
 // Test seams: forget the search, and how often it ran.
 void resetForTesting();
+// As if the search had found no viewer: nothing is sent until the next reset.
+void silenceForTesting();
 int searchCountForTesting();
 
 }  // namespace modTrace

@@ -14,7 +14,7 @@ struct FakeLaunch {
     std::string commandLine;
     std::string arguments;  // the command line after the program's name
     std::string workingFolder;
-    int showCommand = -1;   // -1: the starter named none
+    int showCommand = -1;  // -1: the starter named none
 };
 
 // Copies the fake game to `exePath`, creating the missing folders on the way.

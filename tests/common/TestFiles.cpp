@@ -9,7 +9,8 @@
 namespace testenv {
 
 bool writeFile(const std::wstring& path, const std::string& bytes) {
-    rt::unique_hfile f(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    rt::unique_hfile f(
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (f.get() == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
     return WriteFile(f.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&

@@ -29,6 +29,13 @@ std::vector<std::string> TraceCapture::messages() const {
     return out;
 }
 
+std::vector<std::string> TraceCapture::messagesFrom(const std::string& exeName) const {
+    std::vector<std::string> out;
+    for (const auto& l : lines_)
+        if (l.rfind(exeName + ": ", 0) == 0) out.push_back(traceMessage(l));
+    return out;
+}
+
 void TraceCapture::clear() {
     lines_.clear();
     sizes_.clear();

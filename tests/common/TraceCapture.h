@@ -1,7 +1,10 @@
 #pragma once
 // An in-process trace viewer: a hidden top-level window carrying the trace
 // marker, collecting every WM_COPYDATA line. Creating one makes the program's
-// trace search again, so the capture is found.
+// trace search again, so the capture is found. Any program's lines land
+// here, another test program's too. A test file that uses it is kept from
+// running alongside other tests that put up trace windows (the CTest lock
+// "trace-viewer").
 #include <windows.h>
 
 #include <string>
@@ -22,6 +25,8 @@ public:
     const std::vector<DWORD>& sizes() const { return sizes_; }
     // Each line after its "exe: hInstance: threadId: time: " prefix.
     std::vector<std::string> messages() const;
+    // The messages of one program's lines (by executable name).
+    std::vector<std::string> messagesFrom(const std::string& exeName) const;
     void clear();
 
 private:

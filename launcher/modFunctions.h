@@ -1,0 +1,44 @@
+#pragma once
+// Game detection and game launch.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "launcher/GameTable.h"
+
+namespace modFunctions {
+
+// The detect operations: each reads one game's installation key under
+// HKEY_LOCAL_MACHINE into the folder (with a trailing "\") and version, and
+// is True when both are non-empty. A missing key leaves both as passed.
+bool detectAoe2(std::wstring& sFolder, std::wstring& sVersion);
+bool detectAoe2Conquerors(std::wstring& sFolder, std::wstring& sVersion);
+bool detectAoM(std::wstring& sFolder, std::wstring& sVersion);
+bool detectAoMTitans(std::wstring& sFolder, std::wstring& sVersion);
+bool detectAoe3(std::wstring& sFolder, std::wstring& sVersion);
+bool detectAoe3Warchiefs(std::wstring& sFolder, std::wstring& sVersion);
+bool detectAoe3Asians(std::wstring& sFolder, std::wstring& sVersion);
+
+// What detection found out about one game.
+struct GameRecord {
+    bool detected = false;
+    std::wstring folder;   // installation folder with its trailing "\"
+    std::wstring file;     // the executable tested last ("" when the key did not qualify)
+    std::wstring version;  // the "Version" value as text
+};
+using GameRecords = std::array<GameRecord, GameTable::kGameCount>;
+
+// Detects the eight games in menu order into `records` and traces each
+// game's executable. A game counts when its key, folder and version are
+// there and its executable exists.
+void detectGames(GameRecords& records);
+
+// Starts `sExe` in `sDir` through the shell with the switches of game
+// `lGame`'s group appended to `sParams`; True when the shell accepted it.
+bool startGame(std::wstring sExe, std::wstring sDir, std::wstring sParams, int32_t lGame, std::wstring sIP,
+               std::wstring sPort, bool bNoIntro, bool bNoSound, bool bDirectIp);
+
+// Appends `sAdd` to `s` and returns the new `s`.
+std::wstring appendString(std::wstring& s, const std::wstring& sAdd);
+
+}  // namespace modFunctions
