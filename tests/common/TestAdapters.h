@@ -1,7 +1,9 @@
 #pragma once
 // The network adapters of the test suite's private namespace, set per case
 // by scripts/net-adapters.sh (a Unix program that Wine starts directly).
-// Use with "// ctest-lock: adapters".
+// Use with "// ctest-lock: adapters", as should any test whose program
+// looks at the adapters (the launcher's main window does at load): while an
+// adapter test runs, several valid addresses may exist.
 #include <string>
 #include <vector>
 

@@ -136,7 +136,7 @@ TEST_F(HamachiTest, AnUnreadableIniReachesTheCaller) {
     testenv::writeFile(ini, iniWith("5.12.34.56", ""));
     HANDLE held = CreateFileW(ini.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    EXPECT_NE(testenv::raisedError([] { getHamachiIp(); }), 0);
+    EXPECT_EQ(testenv::raisedError([] { getHamachiIp(); }), rt::errPermissionDenied);
     CloseHandle(held);
 }
 
