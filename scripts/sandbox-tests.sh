@@ -6,6 +6,9 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="${TW_BUILD:-$root/build}"
 ip link set lo up 2>/dev/null || true
+# Adapter tests set this namespace's adapters per case through this script;
+# outside the namespace the variable is missing and they are skipped.
+export TW_ADAPTERS_SCRIPT="$root/scripts/net-adapters.sh"
 unset DISPLAY
 source "$root/scripts/wine-session.sh"
 cd "$build"

@@ -1,0 +1,28 @@
+#pragma once
+// Candidate IP addresses for the player: the network adapters' first IPv4
+// addresses, and the address in the Hamachi client's ini file. Nothing here
+// traces or handles errors; a failure to read the ini file reaches the caller.
+#include <cstdint>
+#include <string>
+
+namespace modFunctions {
+
+// The first IPv4 address of each adapter, in the platform's order, joined by
+// sDelimiter; "" when there is no adapter or the query fails. Entries are
+// neither checked nor normalised (an adapter without one gives 0.0.0.0).
+std::wstring getAdapterIps(const std::wstring& sDelimiter);
+
+// Line lLine of "Hamachi\Hamachi.ini" in the application-data folder, kept
+// to its digits, "." and "," and cut at the first ","; "" when the file is
+// missing or shorter.
+std::wstring readHamachiIpLine(int32_t lLine);
+
+// The filtered line 2 of the Hamachi ini file when it is a valid address,
+// else line 10 when that is; else "". The text is returned as read, not in
+// normal form.
+std::wstring getHamachiIp();
+
+// `s` up to its first NUL character.
+std::wstring trimNull(const std::wstring& s);
+
+}  // namespace modFunctions
