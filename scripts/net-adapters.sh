@@ -22,13 +22,13 @@ if [ "$(readlink /proc/self/ns/net)" = "$(readlink /proc/1/ns/net 2>/dev/null)" 
   finish "refused: not in a private network namespace"
 fi
 n=0
-for spec in "$@"; do
+for entry in "$@"; do
   name="tw$n"
   n=$((n + 1))
   ip link show "$name" >/dev/null 2>&1 || ip link add "$name" type bridge || finish "cannot add $name"
   ip addr flush dev "$name" || finish "cannot clear $name"
-  [ "$spec" = - ] && continue
-  IFS=+ read -ra addresses <<<"$spec"
+  [ "$entry" = - ] && continue
+  IFS=+ read -ra addresses <<<"$entry"
   for address in "${addresses[@]}"; do
     ip addr add "$address/24" dev "$name" || finish "cannot give $name the address $address"
   done

@@ -39,7 +39,7 @@ trap tw_wine_stop EXIT
 wineserver -p </dev/null >/dev/null 2>&1
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "Creating Wine prefix in $WINEPREFIX ..."
-  wineboot --init </dev/null >/dev/null 2>&1 || true
+  timeout 180 wineboot --init </dev/null >/dev/null 2>&1 || true
   # There is no window manager under Xvfb: let Wine draw the window frames.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
 fi
