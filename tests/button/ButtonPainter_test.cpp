@@ -8,8 +8,6 @@ using namespace button;
 
 namespace {
 
-constexpr COLORREF kMarker = RGB(255, 0, 255);
-
 struct PaintBench {
     testenv::ControlHost host;
     rt::UserControl surface;
@@ -17,80 +15,62 @@ struct PaintBench {
     ButtonPainter painter{s, surface};
     PaintBench() {
         surface.place(host.container(), L"surface", {0, 0, 40, 20});
-        s.He = 20;
         s.Wi = 40;
-        s.refreshOn = true;
-        s.Caption = L"a";
         s.ColorScheme = schemeCustom;
         s.BackColor = 0x204060;
         s.BackOver = 0x00C000;
         setColors(s, surface.hwnd());
     }
-    void mark() { SetPixelV(surface.hDC(), 5, 5, kMarker); }
-    bool painted() { return GetPixel(surface.hDC(), 5, 5) != kMarker; }
+    COLORREF pixel() { return GetPixel(surface.hDC(), 5, 5); }
 };
 
 }  // namespace
 
-TEST(ButtonPainter, SkipsRepeatsUnlessForced) {
+// A paint needs a height and refreshOn, and is skipped when state and caption
+// repeat the last paint unless forced; a checked check box paints pressed.
+TEST(ButtonPainter, SkipAndCheckBoxRules) {
     PaintBench t;
-    const struct { uint8_t state; bool force; const wchar_t* caption; bool paints; uint8_t lastState; } steps[] = {
-        {0, false, L"a", true, 0},  {0, false, L"a", false, 0}, {0, true, L"a", true, 0},
-        {2, false, L"a", true, 2},  {2, false, L"a", false, 2}, {2, false, L"b", true, 2},
-        {2, false, L"B", true, 2},  {0, false, L"B", true, 0},
+    // height, refreshOn, checked check box, state, forced, caption -> paints, lastState
+    const struct { int he; bool on, chk; uint8_t st; bool force; const wchar_t* cap; bool paint; int last; } steps[] = {
+        {20, true, false, 0, false, L"a", true, 0},
+        {20, true, false, 0, false, L"a", false, 0},
+        {20, true, false, 0, true, L"a", true, 0},
+        {20, true, false, 2, false, L"a", true, 2},
+        {20, true, false, 2, false, L"b", true, 2},
+        {20, true, false, 2, false, L"B", true, 2},
+        {0, true, false, 0, true, L"c", false, 2},
+        {20, false, false, 0, true, L"c", false, 2},
+        {20, true, true, 0, true, L"c", true, 2},
     };
-    t.painter.redraw(0, true);
-    t.s.lastCaption = L"";
-    for (const auto& step : steps) {
-        t.s.Caption = step.caption;
-        t.mark();
-        t.painter.redraw(step.state, step.force);
-        EXPECT_EQ(t.painted(), step.paints) << int(step.state) << " " << step.caption;
-        EXPECT_EQ(t.s.lastState, step.lastState);
-        EXPECT_EQ(t.s.lastCaption, step.caption);
+    std::wstring lastCaption;
+    for (const auto& st : steps) {
+        t.s.He = st.he;
+        t.s.refreshOn = st.on;
+        t.s.CheckBoxBehaviour = t.s.Value = st.chk;
+        t.s.Caption = st.cap;
+        SetPixelV(t.surface.hDC(), 5, 5, RGB(255, 0, 255));
+        t.painter.redraw(st.st, st.force);
+        if (st.paint) lastCaption = st.cap;
+        EXPECT_EQ(t.pixel() != RGB(255, 0, 255), st.paint) << int(st.st) << " " << st.cap;
+        EXPECT_EQ(t.s.lastState, st.last) << int(st.st) << " " << st.cap;
+        EXPECT_EQ(t.s.lastCaption, lastCaption);
     }
 }
 
-TEST(ButtonPainter, NothingWithoutHeightOrPermission) {
-    PaintBench t;
-    t.s.lastState = 0;
-    t.s.lastCaption = L"old";
-    for (int blocked = 0; blocked < 2; ++blocked) {
-        t.s.He = blocked == 0 ? 0 : 20;
-        t.s.refreshOn = blocked != 0 ? false : true;
-        t.mark();
-        t.painter.redraw(2, true);
-        EXPECT_FALSE(t.painted());
-        EXPECT_EQ(t.s.lastState, 0);
-        EXPECT_EQ(t.s.lastCaption, L"old");
-    }
-}
-
-TEST(ButtonPainter, CheckedCheckBoxShowsPressed) {
-    PaintBench t;
-    t.s.CheckBoxBehaviour = true;
-    t.s.Value = true;
-    t.painter.redraw(0, true);
-    EXPECT_EQ(t.s.lastState, 2);
-    t.s.Value = false;
-    t.painter.redraw(0, true);
-    EXPECT_EQ(t.s.lastState, 0);
-}
-
+// The face is filled with BackColor; hovered, the custom scheme paints with
+// BackOver and gives the colours back afterwards, the others do not.
 TEST(ButtonPainter, FaceAndHoverColours) {
     PaintBench t;
+    t.s.He = 20;
+    t.s.refreshOn = true;
     t.painter.redraw(0, true);
-    EXPECT_EQ(GetPixel(t.surface.hDC(), 5, 5), 0x204060u);
+    EXPECT_EQ(t.pixel(), 0x204060u);
     t.s.isOver = true;
     t.painter.redraw(0, true);
-    EXPECT_EQ(GetPixel(t.surface.hDC(), 5, 5), 0x00C000u);
-    // The hover paint borrows BackOver and gives everything back.
-    EXPECT_EQ(t.s.BackColor, 0x204060);
-    EXPECT_EQ(t.s.colors.cFace, 0x204060);
+    EXPECT_EQ(t.pixel(), 0x00C000u);
     EXPECT_EQ(t.s.colors.cShadow, shiftColor(0x204060, -64, false, false));
-    // Only the custom scheme hovers in BackOver.
     t.s.ColorScheme = schemeFixed;
     setColors(t.s, t.surface.hwnd());
     t.painter.redraw(0, true);
-    EXPECT_EQ(GetPixel(t.surface.hDC(), 5, 5), 0xC0C0C0u);
+    EXPECT_EQ(t.pixel(), 0xC0C0C0u);
 }

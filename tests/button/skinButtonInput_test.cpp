@@ -1,9 +1,7 @@
 // ctest-serial
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
-#include "common/ButtonRecorder.h"
+#include "button/skinButton.h"
 #include "common/ControlHost.h"
 #include "common/TestEnv.h"
 
@@ -12,232 +10,157 @@ using Log = std::vector<std::wstring>;
 
 namespace {
 
-struct Placed {
+// A button whose events are logged as text, each with the look it had
+// painted last ("MouseUp 1 0 [2]": the pressed look was on). A Click that
+// comes before the surface was refreshed shows as "stale".
+struct Logged {
     button::skinButton b;
-    ButtonRecorder rec{b};
-    Placed(ControlHost& host, const wchar_t* name, RECT at, const wchar_t* caption = L"") {
+    Log log;
+    Logged(ControlHost& host, const wchar_t* name, RECT at, const wchar_t* caption = L"") {
         b.place(host.container(), name, at);
         b.Caption(caption);
         b.show();
+        auto mouse = [this](std::wstring what) {
+            return [this, what](int16_t& button, int16_t& shift, float&, float&) {
+                add(what + L" " + n(button) + L" " + n(shift));
+            };
+        };
+        b.events.MouseDown = mouse(L"MouseDown");
+        b.events.MouseUp = mouse(L"MouseUp");
+        b.events.Click = [this] {
+            RECT r;
+            const bool stale = GetUpdateRect(b.hwnd(), &r, FALSE);
+            add(std::wstring(L"Click") + (b.Value() ? L" checked" : L"") + (stale ? L" stale" : L""));
+        };
+        b.events.MouseOver = [this] { add(L"MouseOver"); };
+        b.events.MouseOut = [this] { add(L"MouseOut"); };
+        b.events.KeyDown = [this](int16_t& code, int16_t&) { add(L"KeyDown " + n(code)); };
+        b.events.KeyUp = [this](int16_t& code, int16_t&) { add(L"KeyUp " + n(code)); };
+        b.events.KeyPress = [this](int16_t& ascii) { add(L"KeyPress " + n(ascii)); };
     }
+    static std::wstring n(int v) { return std::to_wstring(v); }
+    void add(const std::wstring& what) { log.push_back(what + L" [" + n(b.state().lastState) + L"]"); }
 };
 
 // A host with one button, the pointer resting on the host beside it.
 struct OneButton {
     ControlHost host;
-    Placed one{host, L"one", {20, 20, 120, 45}, L"&Start game..."};
-    OneButton() {
+    Logged one{host, L"one", {20, 20, 120, 45}, L"&Start game..."};
+    OneButton() { park(); }
+    // Leaving the pointer on the button would keep its hover timer running.
+    ~OneButton() { pointerTo(host.hwnd(), 5, 5); }
+    void park() {
         pointerTo(host.hwnd(), 5, 5);
         settle(50);
-        one.rec.log.clear();
+        one.log.clear();
     }
     void pointerOnButton() { pointerTo(one.b.hwnd(), 50, 12); }
-    const Log& log() const { return one.rec.log; }
+    const Log& log() const { return one.log; }
 };
 
-// Leaving the pointer on the button would keep the hover timer running
-// into the next test.
-void waitForMouseOut(OneButton& t) {
-    pointerTo(t.host.hwnd(), 5, 5);
-    pumpUntil([&] { return !t.one.b.state().isOver; }, 1000);
-}
+enum Kind { Plain, TurnsRight, Disabled, CheckBox };
+constexpr int LD = MOUSEEVENTF_LEFTDOWN, LU = MOUSEEVENTF_LEFTUP, RD = MOUSEEVENTF_RIGHTDOWN,
+              RU = MOUSEEVENTF_RIGHTUP, MD = MOUSEEVENTF_MIDDLEDOWN, MU = MOUSEEVENTF_MIDDLEUP;
+// Besides the mouse buttons: keys pressed and released, a wait longer than a
+// double click may take, the pointer moved off the button, back on and
+// within it, and the focus given to the "&Cancel" button.
+constexpr int down(int vk) { return 0x10000 | vk; }
+constexpr int up(int vk) { return 0x20000 | vk; }
+constexpr int kPause = 1 << 20, kOff = 1 << 21, kOn = 1 << 22, kIn = 1 << 23, kOther = 1 << 24;
+constexpr int SP = VK_SPACE, ALT = VK_MENU;
 
 }  // namespace
 
-TEST(skinButtonInput, LeftClickPressesReleasesThenClicksOnARefreshedSurface) {
-    OneButton t;
-    t.pointerOnButton();
-    t.one.b.events.Click = [&] {
-        RECT pending;
-        t.one.rec.log.push_back(GetUpdateRect(t.one.b.hwnd(), &pending, FALSE) ? L"Click stale"
-                                                                                : L"Click [" + std::to_wstring(t.one.b.state().lastState) + L"]");
+// Each case starts with the pointer on the button and the focus in it.
+TEST(skinButtonInput, EventsOfMouseAndKeys) {
+    const struct { const char* name; Kind kind; std::vector<int> input; Log want; } cases[] = {
+        {"left", Plain, {LD, LU}, {L"MouseDown 1 0 [0]", L"MouseUp 1 0 [2]", L"Click [0]"}},
+        {"right", Plain, {RD, RU}, {L"MouseDown 2 0 [0]", L"MouseUp 2 0 [0]"}},
+        {"middle", Plain, {MD, MU}, {L"MouseDown 4 0 [0]", L"MouseUp 4 0 [2]"}},
+        {"MouseDown sets Button 2", TurnsRight, {LD, LU}, {L"MouseUp 1 0 [0]"}},
+        {"double", Plain, {LD, LU, LD, LU},
+         {L"MouseDown 1 0 [0]", L"MouseUp 1 0 [2]", L"Click [0]", L"MouseDown 1 0 [0]", L"MouseUp 1 0 [2]"}},
+        {"check box", CheckBox, {LD, LU, kPause, LD, LU},
+         {L"MouseDown 1 0 [0]", L"MouseUp 1 0 [2]", L"Click checked [2]", L"MouseDown 1 0 [2]", L"MouseUp 1 0 [2]",
+          L"Click [0]"}},
+        {"drag off and on", Plain, {LD, kOff, kPause, kOn, LU, kIn},
+         {L"MouseDown 1 0 [0]", L"MouseOut [0]", L"MouseUp 1 0 [2]", L"Click [0]", L"MouseOver [0]"}},
+        {"Space", Plain, {down(SP), up(SP)}, {L"KeyDown 32 [0]", L"KeyPress 32 [2]", L"KeyUp 32 [2]", L"Click [0]"}},
+        {"Q within Space", Plain, {down(SP), down('Q'), up('Q'), up(SP)},
+         {L"KeyDown 32 [0]", L"KeyPress 32 [2]", L"KeyDown 81 [2]", L"KeyPress 113 [2]", L"KeyUp 81 [2]",
+          L"KeyUp 32 [2]"}},
+        // The access key takes the focus, so the key's release reaches the button.
+        {"Alt+S after a right press", Plain, {RD, RU, kOther, down(ALT), down('S'), up('S'), up(ALT)},
+         {L"MouseDown 2 0 [0]", L"MouseUp 2 0 [0]", L"Click [0]", L"KeyUp 18 [0]"}},
+        {"S alone", Plain, {kOther, down('S'), up('S')}, {L"Click [0]", L"KeyUp 83 [0]"}},
+        {"disabled", Disabled, {LD, LU, kOther, down(ALT), down('S'), up('S'), up(ALT)}, {}},
     };
-    t.one.rec.log.clear();
-    mouseButton(MOUSEEVENTF_LEFTDOWN);
-    mouseButton(MOUSEEVENTF_LEFTUP);
-    EXPECT_EQ(t.log(), (Log{L"MouseDown 1 0 [0]", L"MouseUp 1 0 [2]", L"Click [0]"}));
-    EXPECT_EQ(GetFocus(), t.one.b.hwnd());
-    waitForMouseOut(t);
-}
-
-TEST(skinButtonInput, RightAndMiddleButtonsNeverClick) {
-    OneButton t;
-    t.pointerOnButton();
-    t.one.rec.log.clear();
-    mouseButton(MOUSEEVENTF_RIGHTDOWN);
-    mouseButton(MOUSEEVENTF_RIGHTUP);
-    mouseButton(MOUSEEVENTF_MIDDLEDOWN);
-    mouseButton(MOUSEEVENTF_MIDDLEUP);
-    EXPECT_EQ(t.log(), (Log{L"MouseDown 2 0 [0]", L"MouseUp 2 0 [0]", L"MouseDown 4 0 [0]", L"MouseUp 4 0 [2]"}));
-    waitForMouseOut(t);
-}
-
-TEST(skinButtonInput, MouseDownHandlerTurningTheButtonRightCancelsTheClick) {
-    OneButton t;
-    t.one.b.events.MouseDown = [](int16_t& button, int16_t&, float&, float&) { button = 2; };
-    t.pointerOnButton();
-    t.one.rec.log.clear();
-    mouseButton(MOUSEEVENTF_LEFTDOWN);
-    mouseButton(MOUSEEVENTF_LEFTUP);
-    EXPECT_EQ(t.log(), (Log{L"MouseUp 1 0 [0]"}));
-    waitForMouseOut(t);
-}
-
-TEST(skinButtonInput, DoubleClickPressesAgainAndCaptures) {
-    OneButton t;
-    t.pointerOnButton();
-    t.one.rec.log.clear();
-    mouseButton(MOUSEEVENTF_LEFTDOWN);
-    mouseButton(MOUSEEVENTF_LEFTUP);
-    mouseButton(MOUSEEVENTF_LEFTDOWN);
-    EXPECT_EQ(GetCapture(), t.one.b.hwnd());
-    EXPECT_EQ(t.one.b.state().lastState, 2);
-    mouseButton(MOUSEEVENTF_LEFTUP);
-    EXPECT_EQ(t.log(), (Log{L"MouseDown 1 0 [0]", L"MouseUp 1 0 [2]", L"Click [0]", L"MouseDown 1 0 [0]",
-                            L"MouseUp 1 0 [2]"}));
-    EXPECT_EQ(GetCapture(), nullptr);
-    waitForMouseOut(t);
-}
-
-TEST(skinButtonInput, DisabledButtonDoesNotClick) {
-    OneButton t;
-    t.one.b.Enabled(false);
-    t.pointerOnButton();
-    mouseButton(MOUSEEVENTF_LEFTDOWN);
-    mouseButton(MOUSEEVENTF_LEFTUP);
-    altKey('S');
-    EXPECT_EQ(t.log(), Log{});
-}
-
-TEST(skinButtonInput, CheckBoxFlipsValueAtEachClick) {
-    OneButton t;
-    t.one.b.CheckBoxBehaviour(true);
-    t.pointerOnButton();
-    std::vector<int> values;
-    t.one.b.events.Click = [&] { values.push_back(t.one.b.Value() ? t.one.b.state().lastState : -1); };
-    for (int i = 0; i < 3; ++i) {
-        mouseButton(MOUSEEVENTF_LEFTDOWN);
-        mouseButton(MOUSEEVENTF_LEFTUP);
-        settle(600);  // no double click
+    for (const auto& c : cases) {
+        OneButton t;
+        Logged other(t.host, L"other", {20, 60, 120, 85}, L"&Cancel");
+        button::skinButton& b = t.one.b;
+        if (c.kind == TurnsRight) b.events.MouseDown = [](int16_t& button, int16_t&, float&, float&) { button = 2; };
+        b.Enabled(c.kind != Disabled);
+        b.CheckBoxBehaviour(c.kind == CheckBox);
+        t.pointerOnButton();
+        SetFocus(b.hwnd());
+        t.one.log.clear();
+        for (int in : c.input) {
+            if (in == kPause) settle(GetDoubleClickTime() + 100);
+            else if (in == kOff) pointerTo(t.host.hwnd(), 5, 5);
+            else if (in == kOn || in == kIn) pointerTo(b.hwnd(), in == kOn ? 40 : 60, 12);
+            else if (in == kOther) SetFocus(other.b.hwnd());
+            else if (in > 0xFFFF) key(static_cast<WORD>(in & 0xFF), in & 0x20000);
+            else mouseButton(in);
+            if ((in == LD || in == RD || in == MD) && c.kind != Disabled) {
+                EXPECT_EQ(GetCapture(), b.hwnd()) << c.name;
+            }
+        }
+        EXPECT_EQ(t.log(), c.want) << c.name;
+        EXPECT_EQ(GetCapture(), nullptr) << c.name;
     }
-    // Checked shows pressed; unchecked goes back up.
-    EXPECT_EQ(values, (std::vector<int>{2, -1, 2}));
-    waitForMouseOut(t);
-}
-
-TEST(skinButtonInput, SpaceClicksUnlessAnotherKeyCameBetween) {
-    OneButton t;
-    SetFocus(t.one.b.hwnd());
-    t.one.rec.log.clear();
-    tapKey(VK_SPACE);
-    EXPECT_EQ(t.log(), (Log{L"KeyDown 32 [0]", L"KeyPress 32 [2]", L"KeyUp 32 [2]", L"Click [0]"}));
-    t.one.rec.log.clear();
-    key(VK_SPACE, false);
-    tapKey('Q');
-    key(VK_SPACE, true);
-    EXPECT_EQ(t.log(), (Log{L"KeyDown 32 [0]", L"KeyPress 32 [2]", L"KeyDown 81 [2]", L"KeyPress 113 [2]",
-                            L"KeyUp 81 [2]", L"KeyUp 32 [2]"}));
-}
-
-// The access key takes the focus, so the key's release reaches that button.
-TEST(skinButtonInput, AccessKeyClicksEvenAfterARightPress) {
-    OneButton t;
-    Placed other(t.host, L"other", {20, 60, 120, 85}, L"&Cancel");
-    t.pointerOnButton();
-    mouseButton(MOUSEEVENTF_RIGHTDOWN);
-    mouseButton(MOUSEEVENTF_RIGHTUP);
-    pointerTo(t.host.hwnd(), 5, 5);
-    SetFocus(other.b.hwnd());
-    t.one.rec.log.clear();
-    altKey('S');
-    EXPECT_EQ(t.log(), (Log{L"Click [0]", L"KeyUp 18 [0]"}));
-    EXPECT_EQ(GetFocus(), t.one.b.hwnd());
-    // Alone, while a button (which takes no characters) has the focus.
-    SetFocus(other.b.hwnd());
-    other.rec.log.clear();
-    t.one.rec.log.clear();
-    tapKey('S');
-    EXPECT_EQ(t.log(), (Log{L"Click [0]", L"KeyUp 83 [0]"}));
-    EXPECT_EQ(other.rec.log, (Log{L"KeyDown 83 [0]"}));
-    // A key no caption has clicks nothing.
-    altKey('Z');
-    tapKey('Z');
-    EXPECT_EQ(std::count(t.log().begin(), t.log().end(), L"Click [0]"), 1);
 }
 
 TEST(skinButtonInput, ArrowKeysMoveTheFocus) {
     ControlHost host;
-    Placed a(host, L"a", {10, 10, 90, 30}), b(host, L"b", {10, 40, 90, 60}), c(host, L"c", {10, 70, 90, 90});
+    Logged a(host, L"a", {10, 10, 90, 30}), b(host, L"b", {10, 40, 90, 60}), c(host, L"c", {10, 70, 90, 90});
     SetFocus(b.b.hwnd());
     settle();
     const struct { WORD vk; HWND focus; } steps[] = {
-        {VK_RIGHT, c.b.hwnd()}, {VK_LEFT, b.b.hwnd()}, {VK_UP, a.b.hwnd()}, {VK_DOWN, b.b.hwnd()},
-        {VK_TAB, c.b.hwnd()},
+        {VK_RIGHT, c.b.hwnd()},
+        {VK_LEFT, b.b.hwnd()},
+        {VK_UP, a.b.hwnd()},
+        {VK_DOWN, b.b.hwnd()},
     };
     for (const auto& s : steps) {
-        tapKey(s.vk);
+        key(s.vk, false);
+        key(s.vk, true);
         settle(100);
         EXPECT_EQ(GetFocus(), s.focus) << s.vk;
     }
-    EXPECT_TRUE(c.b.state().hasFocus);
-    EXPECT_FALSE(b.b.state().hasFocus);
+    EXPECT_TRUE(b.b.state().hasFocus);
+    EXPECT_FALSE(a.b.state().hasFocus);
 }
 
-TEST(skinButtonInput, HoverRaisesMouseOverOnceAndMouseOutWithinATick) {
+// Entering with no button held raises MouseOver once, starts the timer and
+// shows the program's own hand; the timer notices the pointer has gone, or
+// a window laid over the button, and stops.
+TEST(skinButtonInput, Hover) {
     OneButton t;
+    t.one.b.HandPointer(true);
     t.pointerOnButton();
     pointerTo(t.one.b.hwnd(), 60, 15);
-    pointerTo(t.one.b.hwnd(), 70, 10);
     EXPECT_EQ(t.log(), (Log{L"MouseOver [0]"}));
-    EXPECT_TRUE(t.one.b.state().isOver);
+    EXPECT_EQ(GetCursor(), t.one.b.MouseIcon()->icon());
     pointerTo(t.host.hwnd(), 5, 5);
     EXPECT_TRUE(pumpUntil([&] { return t.log().size() == 2; }, 200));
-    EXPECT_EQ(t.log(), (Log{L"MouseOver [0]", L"MouseOut [0]"}));
-    EXPECT_FALSE(t.one.b.state().isOver);
-}
-
-TEST(skinButtonInput, WindowLaidOverTheButtonEndsTheHover) {
-    OneButton t;
     t.pointerOnButton();
     RECT r;
     GetWindowRect(t.one.b.hwnd(), &r);
     HWND cover = CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE, L"BUTTON", L"", WS_POPUP, r.left, r.top,
                                  r.right - r.left, r.bottom - r.top, nullptr, nullptr, nullptr, nullptr);
     ShowWindow(cover, SW_SHOWNOACTIVATE);
-    EXPECT_TRUE(pumpUntil([&] { return t.log().size() == 2; }, 300));
-    EXPECT_EQ(t.log(), (Log{L"MouseOver [0]", L"MouseOut [0]"}));
+    settle(300);
+    EXPECT_EQ(t.log(), (Log{L"MouseOver [0]", L"MouseOut [0]", L"MouseOver [0]", L"MouseOut [0]"}));
     DestroyWindow(cover);
-    waitForMouseOut(t);
-}
-
-// Off: the up look (and the hover of the first entry ends); back on: the
-// pressed look, without a new hover.
-TEST(skinButtonInput, DraggingOffAndOnWithTheButtonHeld) {
-    OneButton t;
-    t.pointerOnButton();
-    mouseButton(MOUSEEVENTF_LEFTDOWN);
-    t.one.rec.log.clear();
-    t.one.rec.withMoves = true;
-    pointerTo(t.host.hwnd(), 5, 5);
-    pointerTo(t.one.b.hwnd(), 40, 12);
-    pointerTo(t.one.b.hwnd(), 45, 12);
-    EXPECT_FALSE(t.one.b.state().isOver);
-    t.one.rec.withMoves = false;
-    mouseButton(MOUSEEVENTF_LEFTUP);
-    Log seen;
-    for (const auto& e : t.log())
-        if (seen.empty() || seen.back() != e) seen.push_back(e);
-    seen.resize(std::min<size_t>(seen.size(), 6));
-    EXPECT_EQ(seen, (Log{L"MouseMove 1 0 [2]", L"MouseOut [0]", L"MouseMove 1 0 [0]", L"MouseMove 1 0 [2]",
-                         L"MouseUp 1 0 [2]", L"Click [0]"}));
-    waitForMouseOut(t);
-}
-
-TEST(skinButtonInput, HandPointerShowsTheHandOverTheButton) {
-    OneButton t;
-    t.one.b.HandPointer(true);
-    t.pointerOnButton();
-    pointerTo(t.one.b.hwnd(), 52, 13);
-    EXPECT_EQ(GetCursor(), t.one.b.MouseIcon()->icon());
-    waitForMouseOut(t);
 }

@@ -1,41 +1,34 @@
 #include <gtest/gtest.h>
 
+#include <cwctype>
+
 #include "button/skinButton.h"
 #include "common/ControlHost.h"
-#include "runtime/RuntimeError.h"
+#include "common/RaisedError.h"
 
 using namespace testenv;
 using button::skinButton;
+using Form = std::vector<std::wstring>;
 
 namespace {
 
-const RECT kBounds{10, 10, 110, 35};
+constexpr COLORREF kMarker = RGB(255, 0, 255);
 
 int32_t sysColor(int index) { return static_cast<int32_t>(GetSysColor(index)); }
 
-// A marker pixel on the surface tells whether a paint happened since.
-constexpr COLORREF kMarker = RGB(255, 0, 255);
-void mark(skinButton& b) { SetPixelV(b.hDC(), 1, 1, kMarker); }
-bool painted(skinButton& b) { return GetPixel(b.hDC(), 1, 1) != kMarker; }
-
-struct Loaded {
+struct Placed {
     skinButton b;
-    Loaded(ControlHost& host, const rt::PropertyBag& bag, const wchar_t* name = L"loaded") {
-        b.place(host.container(), name, kBounds, &bag);
+    Placed(ControlHost& host, const wchar_t* name = L"b", const rt::PropertyBag* bag = nullptr) {
+        b.place(host.container(), name, {10, 10, 110, 35}, bag);
         b.show();
     }
 };
 
-rt::PropertyBag saved(skinButton& b) {
+// The stored form of a button with every value as a comparable text.
+Form storedForm(skinButton& b) {
+    Form out;
     rt::PropertyBag bag;
     b.save(bag);
-    return bag;
-}
-
-// The stored form of a button with every value as a comparable text.
-std::vector<std::wstring> storedForm(skinButton& b) {
-    std::vector<std::wstring> out;
-    const rt::PropertyBag bag = saved(b);
     for (const auto& e : bag.entries()) {
         std::wstring v = L"object";
         if (auto* value = std::get_if<rt::Variant>(&e.value)) v = value->toString();
@@ -45,222 +38,120 @@ std::vector<std::wstring> storedForm(skinButton& b) {
     return out;
 }
 
-std::wstring n(int32_t v) { return std::to_wstring(v); }
-
 }  // namespace
 
 TEST(skinButtonProperties, DefaultsOfANewInstanceAndOfAnEmptyBag) {
     ControlHost host;
     auto font = std::make_shared<rt::StdFont>(L"Arial", 10, true);
     host.container().setFont(font);
-    skinButton fresh;
-    fresh.place(host.container(), L"skinButton1", kBounds);
-    Loaded empty(host, rt::PropertyBag{});
-    const std::wstring face = n(sysColor(COLOR_BTNFACE)), text = n(sysColor(COLOR_BTNTEXT));
-    std::vector<std::wstring> expected = {
-        L"BTYPE=2", L"TX=skinButton1", L"ENAB=True", L"FONT=object", L"COLTYPE=1", L"FOCUSR=True",
-        L"BCOL=" + face, L"BCOLO=" + face, L"FCOL=" + text, L"FCOLO=" + text, L"MCOL=12632256", L"MPTR=0",
-        L"MICON=none", L"PICN=none", L"PICH=none", L"UMCOL=True", L"SOFT=False", L"PICPOS=0", L"NGREY=False",
-        L"FX=0", L"HAND=False", L"CHECK=False", L"VALUE=False"};
-    EXPECT_EQ(storedForm(fresh), expected);
-    EXPECT_TRUE(*fresh.Font() == *font);
-    EXPECT_NE(fresh.Font(), font);  // a font of its own
-    EXPECT_EQ(fresh.Version(), L"2.0.6");
-    expected[1] = L"TX=";
-    expected[11] = L"MPTR=1";
-    EXPECT_EQ(storedForm(empty.b), expected);
-    // Loading notifies only through the hand pointer's write.
-    EXPECT_EQ(host.changes, std::vector<std::wstring>{L"loaded:HAND"});
-}
-
-TEST(skinButtonProperties, LowerCaseKeysLoadAlike) {
-    ControlHost host;
-    rt::PropertyBag upper, lower;
-    const struct { const wchar_t *up, *low; rt::Variant v; } values[] = {
-        {L"BTYPE", L"btype", rt::Variant(9)},  {L"TX", L"tx", rt::Variant(L"&Start game...")},
-        {L"ENAB", L"enab", rt::Variant(false)}, {L"COLTYPE", L"coltype", rt::Variant(1)},
-        {L"BCOL", L"bcol", rt::Variant(0x123456)}, {L"FX", L"fx", rt::Variant(2)},
-        {L"HAND", L"hand", rt::Variant(true)},  {L"VALUE", L"value", rt::Variant(true)},
-    };
-    for (const auto& v : values) {
-        upper.WriteProperty(v.up, v.v);
-        lower.WriteProperty(v.low, v.v);
-    }
-    lower.WriteProperty(L"_extentx", rt::Variant(2000));
-    Loaded a(host, upper), b(host, lower);
-    EXPECT_EQ(storedForm(a.b), storedForm(b.b));
-    EXPECT_EQ(b.b.ButtonType(), 9);
-    EXPECT_EQ(b.b.AccessKeys(), L"s");
-    EXPECT_FALSE(IsWindowEnabled(b.b.hwnd()));
-}
-
-TEST(skinButtonProperties, SaveAndLoadGiveEveryPropertyBack) {
-    ControlHost host;
-    skinButton b;
-    b.place(host.container(), L"src", kBounds);
-    auto pic = rt::StdPicture::fromBitmap(CreateBitmap(4, 4, 1, 32, nullptr));
-    b.ButtonType(9);
-    b.Caption(L"Get &Hamachi ip");
-    b.Enabled(false);
-    b.FontName(L"Arial");
-    b.ColorScheme(2);
-    b.ShowFocusRect(false);
-    b.BackColor(0x010203);
-    b.BackOver(0x040506);
-    b.ForeColor(0x070809);
-    b.ForeOver(0x0A0B0C);
-    b.MaskColor(0x0D0E0F);
-    b.PictureNormal(pic);
-    b.PictureOver(pic);
-    b.UseMaskColor(false);
-    b.SoftBevel(true);
-    b.PicturePosition(3);
-    b.UseGreyscale(true);
-    b.SpecialEffect(2);
-    b.CheckBoxBehaviour(true);
-    b.Value(true);
-    b.MousePointer(2);
-    rt::PropertyBag bag = saved(b);
-    EXPECT_EQ(std::get<rt::Variant>(bag.entries()[11].value).kind(), rt::Variant::Kind::Integer);
-    Loaded l(host, bag);
-    // The hand pointer decides the pointer, whatever was saved.
-    std::vector<std::wstring> expected = storedForm(b);
-    expected[11] = L"MPTR=1";
-    EXPECT_EQ(storedForm(l.b), expected);
-    EXPECT_EQ(l.b.FontName(), L"Arial");
-    EXPECT_EQ(l.b.PictureNormal(), pic);
-    EXPECT_EQ(l.b.AccessKeys(), L"h");
-    b.HandPointer(true);
-    Loaded h(host, saved(b));
-    EXPECT_EQ(h.b.MousePointer(), 99);
-    ASSERT_NE(h.b.MouseIcon(), nullptr);
-    EXPECT_EQ(h.b.MouseIcon()->type(), rt::StdPicture::Type::Cursor);
-}
-
-TEST(skinButtonProperties, HandPointerIsTheProgramsOwnCursor) {
-    ControlHost host;
-    skinButton b;
-    b.place(host.container(), L"hand", kBounds);
-    b.HandPointer(true);
-    ASSERT_NE(b.MouseIcon(), nullptr);
-    EXPECT_NE(b.MouseIcon()->icon(), LoadCursorW(nullptr, IDC_HAND));
-    SIZE size = b.MouseIcon()->size();
-    EXPECT_EQ(size.cx, GetSystemMetrics(SM_CXCURSOR));
-    b.HandPointer(false);
-    EXPECT_EQ(b.MousePointer(), 1);
-    EXPECT_EQ(b.MouseIcon(), nullptr);
-}
-
-TEST(skinButtonProperties, DesignModeColourWritesAlsoSetTheHoverColours) {
-    ControlHost host;
-    skinButton b;
-    b.place(host.container(), L"b", kBounds);
-    b.BackColor(0x111111);
-    b.ForeColor(0x222222);
-    EXPECT_EQ(b.BackOver(), sysColor(COLOR_BTNFACE));
-    EXPECT_EQ(b.ForeOver(), sysColor(COLOR_BTNTEXT));
-    host.container().setUserMode(false);
-    b.BackColor(0x333333);
-    b.ForeColor(0x444444);
-    EXPECT_EQ(b.BackOver(), 0x333333);
-    EXPECT_EQ(b.ForeOver(), 0x444444);
-}
-
-TEST(skinButtonProperties, ButtonTypeFiveIsBoldOnlyInDesignMode) {
-    ControlHost host;
-    skinButton b;
-    b.place(host.container(), L"b", kBounds);
-    b.ButtonType(5);
-    EXPECT_FALSE(b.FontBold());
-    host.container().setUserMode(false);
-    b.ButtonType(4);
-    EXPECT_FALSE(b.FontBold());
-    b.ButtonType(5);
-    EXPECT_TRUE(b.FontBold());
-}
-
-TEST(skinButtonProperties, FontSizeRoundsHalvesToEven) {
-    ControlHost host;
-    skinButton b;
-    b.place(host.container(), L"b", kBounds);
-    for (auto [size, read] : {std::pair{8.25, 8}, {8.5, 8}, {9.5, 10}, {10.75, 11}}) {
-        b.Font()->setSize(size);
-        EXPECT_EQ(b.FontSize(), read) << size;
-    }
-    b.FontSize(12);
-    EXPECT_EQ(b.Font()->size(), 12.0);
-}
-
-TEST(skinButtonProperties, MousePointerOutsideSixteenBitsOverflows) {
-    ControlHost host;
-    skinButton b;
-    b.place(host.container(), L"b", kBounds);
-    b.MousePointer(99);
-    host.changes.clear();
-    for (int32_t bad : {32768, -32769, 100000}) {
-        try {
-            b.MousePointer(bad);
-            ADD_FAILURE() << bad;
-        } catch (const rt::RuntimeError& e) {
-            EXPECT_EQ(e.number(), 6);
-        }
-    }
-    EXPECT_EQ(b.MousePointer(), 99);
-    EXPECT_TRUE(host.changes.empty());
-    b.MousePointer(-32768);
-    EXPECT_EQ(b.MousePointer(), -32768);
-}
-
-TEST(skinButtonProperties, MouseIconRefusingABitmapStillNotifies) {
-    ControlHost host;
-    skinButton b;
-    b.place(host.container(), L"b", kBounds);
-    auto icon = rt::StdPicture::fromIcon(LoadIconW(nullptr, IDI_APPLICATION), false);
-    b.MouseIcon(icon);
-    b.MouseIcon(rt::StdPicture::fromBitmap(CreateBitmap(2, 2, 1, 32, nullptr)));
-    EXPECT_EQ(b.MouseIcon(), icon);
-    EXPECT_EQ(host.changes, (std::vector<std::wstring>{L"b:MICON", L"b:MICON"}));
+    const rt::PropertyBag empty;
+    Placed fresh(host, L"skinButton1"), loaded(host, L"loaded", &empty);
+    const std::wstring face = std::to_wstring(sysColor(COLOR_BTNFACE)), text = std::to_wstring(sysColor(COLOR_BTNTEXT));
+    Form want = {L"BTYPE=2", L"TX=skinButton1", L"ENAB=True", L"FONT=object", L"COLTYPE=1", L"FOCUSR=True",
+                 L"BCOL=" + face, L"BCOLO=" + face, L"FCOL=" + text, L"FCOLO=" + text, L"MCOL=12632256",
+                 L"MPTR=0", L"MICON=none", L"PICN=none", L"PICH=none", L"UMCOL=True", L"SOFT=False", L"PICPOS=0",
+                 L"NGREY=False", L"FX=0", L"HAND=False", L"CHECK=False", L"VALUE=False"};
+    EXPECT_EQ(storedForm(fresh.b), want);
+    EXPECT_TRUE(*fresh.b.Font() == *font);
+    EXPECT_NE(fresh.b.Font(), font);  // a font of its own
+    EXPECT_EQ(fresh.b.Version(), L"2.0.6");
+    want[1] = L"TX=";
+    want[11] = L"MPTR=1";
+    EXPECT_EQ(storedForm(loaded.b), want);
+    EXPECT_EQ(host.changes, Form{L"loaded:HAND"});  // loading notifies only through HandPointer
 }
 
 // Each keyed write notifies with its key; PicturePosition does so before it
-// repaints, every other write after.
-TEST(skinButtonProperties, KeyedWritesNotifyTheContainer) {
+// repaints ("-"), the others that repaint after ("+"). Saved and loaded
+// again, with the keys in upper or lower case, every value comes back.
+TEST(skinButtonProperties, WritesNotifyAndComeBackFromTheStoredForm) {
     ControlHost host;
-    skinButton b;
-    b.place(host.container(), L"b", kBounds);
-    b.show();
-    std::vector<std::wstring> seen;
-    host.container().onPropertyChanged = [&](rt::UserControl&, const std::wstring& key) {
-        seen.push_back(key + (painted(b) ? L"+" : L"-"));
-    };
+    Placed src(host, L"src");
+    skinButton& b = src.b;
     auto pic = rt::StdPicture::fromBitmap(CreateBitmap(2, 2, 1, 32, nullptr));
-    const std::vector<std::pair<const wchar_t*, std::function<void()>>> writes = {
-        {L"BCOL+", [&] { b.BackColor(1); }},        {L"BCOLO+", [&] { b.BackOver(2); }},
-        {L"FCOL+", [&] { b.ForeColor(3); }},        {L"FCOLO+", [&] { b.ForeOver(4); }},
-        {L"MCOL+", [&] { b.MaskColor(5); }},        {L"BTYPE+", [&] { b.ButtonType(7); }},
-        {L"TX+", [&] { b.Caption(L"x"); }},         {L"ENAB+", [&] { b.Enabled(true); }},
-        {L"FONT+", [&] { b.Font(b.Font()); }},      {L"COLTYPE+", [&] { b.ColorScheme(3); }},
-        {L"FOCUSR+", [&] { b.ShowFocusRect(true); }}, {L"MPTR-", [&] { b.MousePointer(1); }},
-        {L"MICON-", [&] { b.MouseIcon(nullptr); }}, {L"HAND-", [&] { b.HandPointer(false); }},
-        {L"SOFT+", [&] { b.SoftBevel(false); }},    {L"PICN+", [&] { b.PictureNormal(pic); }},
-        {L"PICH-", [&] { b.PictureOver(pic); }},    {L"PICPOS-", [&] { b.PicturePosition(1); }},
-        {L"UMCOL+", [&] { b.UseMaskColor(true); }}, {L"NGREY+", [&] { b.UseGreyscale(false); }},
-        {L"FX+", [&] { b.SpecialEffect(1); }},      {L"CHECK+", [&] { b.CheckBoxBehaviour(false); }},
-        {L"VALUE-", [&] { b.Value(true); }},
+    Form seen, want;
+    host.container().onPropertyChanged = [&](rt::UserControl&, const std::wstring& key) {
+        seen.push_back(key + (GetPixel(b.hDC(), 1, 1) != kMarker ? L"+" : L"-"));
     };
-    std::vector<std::wstring> expected;
+    const std::pair<const wchar_t*, std::function<void()>> writes[] = {
+        {L"BCOL+", [&] { b.BackColor(0x010203); }},
+        {L"BCOLO+", [&] { b.BackOver(0x040506); }},
+        {L"FCOL+", [&] { b.ForeColor(0x070809); }},
+        {L"FCOLO+", [&] { b.ForeOver(0x0A0B0C); }},
+        {L"MCOL+", [&] { b.MaskColor(0x0D0E0F); }},
+        {L"BTYPE+", [&] { b.ButtonType(9); }},
+        {L"TX+", [&] { b.Caption(L"Get &Hamachi ip"); }},
+        {L"ENAB+", [&] { b.Enabled(false); }},
+        {L"FONT+", [&] { b.Font(std::make_shared<rt::StdFont>(L"Arial", 9)); }},
+        {L"COLTYPE+", [&] { b.ColorScheme(2); }},
+        {L"FOCUSR+", [&] { b.ShowFocusRect(false); }},
+        {L"MPTR-", [&] { b.MousePointer(2); }},
+        {L"MICON-", [&] { b.MouseIcon(nullptr); }},
+        {L"HAND-", [&] { b.HandPointer(false); }},
+        {L"SOFT+", [&] { b.SoftBevel(true); }},
+        {L"PICN+", [&] { b.PictureNormal(pic); }},
+        {L"PICH-", [&] { b.PictureOver(pic); }},
+        {L"PICPOS-", [&] { b.PicturePosition(3); }},
+        {L"UMCOL+", [&] { b.UseMaskColor(false); }},
+        {L"NGREY+", [&] { b.UseGreyscale(true); }},
+        {L"FX+", [&] { b.SpecialEffect(2); }},
+        {L"CHECK+", [&] { b.CheckBoxBehaviour(true); }},
+        {L"VALUE+", [&] { b.Value(true); }},
+    };
     for (const auto& [key, write] : writes) {
-        expected.push_back(key);
-        mark(b);
+        want.push_back(key);
+        SetPixelV(b.hDC(), 1, 1, kMarker);
         write();
     }
-    EXPECT_EQ(seen, expected);
-    // Font attributes are no keyed writes.
-    seen.clear();
-    b.FontBold(true);
-    b.FontItalic(true);
-    b.FontUnderline(true);
-    b.FontSize(9);
-    b.FontName(L"Arial");
-    EXPECT_TRUE(seen.empty());
+    b.FontBold(true);  // font attributes have no key of their own
+    EXPECT_EQ(seen, want);
+
+    rt::PropertyBag bag, lower, hand;
+    b.save(bag);
+    EXPECT_EQ(std::get<rt::Variant>(bag.entries()[11].value).kind(), rt::Variant::Kind::Integer);
+    for (auto e : bag.entries()) {
+        for (auto& ch : e.key) ch = static_cast<wchar_t>(std::towlower(ch));
+        lower.WriteProperty(e.key, e.value);
+    }
+    Placed upperLoaded(host, L"u", &bag), lowerLoaded(host, L"l", &lower);
+    want = storedForm(b);
+    want[11] = L"MPTR=1";  // the hand pointer decides the pointer, whatever was saved
+    EXPECT_EQ(storedForm(upperLoaded.b), want);
+    EXPECT_EQ(storedForm(lowerLoaded.b), want);
+    EXPECT_EQ(lowerLoaded.b.FontName(), L"Arial");
+    EXPECT_EQ(lowerLoaded.b.AccessKeys(), L"h");
+    EXPECT_FALSE(IsWindowEnabled(lowerLoaded.b.hwnd()));
+    b.HandPointer(true);
+    b.save(hand);
+    Placed handLoaded(host, L"h", &hand);
+    EXPECT_EQ(handLoaded.b.MousePointer(), 99);
+    ASSERT_NE(handLoaded.b.MouseIcon(), nullptr);
+    EXPECT_EQ(handLoaded.b.MouseIcon()->type(), rt::StdPicture::Type::Cursor);
+    EXPECT_NE(handLoaded.b.MouseIcon()->icon(), LoadCursorW(nullptr, IDC_HAND));  // the program's own
+}
+
+// In design mode colour writes also set the hover colours, and ButtonType 5
+// makes the caption bold. FontSize reads rounded half to even; a
+// MousePointer outside 16 bits overflows and changes nothing.
+TEST(skinButtonProperties, WriteRules) {
+    ControlHost host;
+    Placed p(host);
+    for (bool design : {false, true}) {
+        host.container().setUserMode(!design);
+        p.b.BackColor(0x111111);
+        p.b.ForeColor(0x222222);
+        p.b.ButtonType(5);
+        EXPECT_EQ(p.b.BackOver(), design ? 0x111111 : sysColor(COLOR_BTNFACE));
+        EXPECT_EQ(p.b.ForeOver(), design ? 0x222222 : sysColor(COLOR_BTNTEXT));
+        EXPECT_EQ(p.b.FontBold(), design);
+    }
+    for (auto [size, read] : {std::pair{8.25, 8}, {8.5, 8}, {9.5, 10}}) {
+        p.b.Font()->setSize(size);
+        EXPECT_EQ(p.b.FontSize(), read) << size;
+    }
+    p.b.MousePointer(99);
+    host.changes.clear();
+    for (int32_t bad : {32768, -32769}) EXPECT_EQ(raisedError([&] { p.b.MousePointer(bad); }), 6) << bad;
+    EXPECT_EQ(p.b.MousePointer(), 99);
+    EXPECT_TRUE(host.changes.empty());
 }

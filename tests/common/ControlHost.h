@@ -15,8 +15,7 @@ namespace testenv {
 
 class ControlHost : public rt::Window {
 public:
-    ControlHost(int width = 400, int height = 300);
-    ~ControlHost() override;
+    ControlHost();
 
     rt::ControlContainer& container() { return *container_; }
     // Every property-change notification, as "name:KEY".
@@ -29,12 +28,8 @@ private:
 // Real input. Positions are client coordinates of `hwnd`. Each call lets
 // the message loop handle what the input caused before it returns.
 void pointerTo(HWND hwnd, int x, int y);
-void pointerToScreen(POINT p);
 void mouseButton(DWORD flag);  // MOUSEEVENTF_LEFTDOWN and the like
-void clickAt(HWND hwnd, int x, int y, DWORD downFlag = MOUSEEVENTF_LEFTDOWN, DWORD upFlag = MOUSEEVENTF_LEFTUP);
 void key(WORD vk, bool up);
-void tapKey(WORD vk);
-void altKey(WORD vk);
 // Handles pending messages for a short while (input takes a moment).
 void settle(DWORD ms = 60);
 
