@@ -1,14 +1,10 @@
 #include "common/TestAdapters.h"
 
-#include <windows.h>
-
-#include "common/TestFiles.h"
+#include "common/TestEnv.h"
 #include "runtime/Ansi.h"
 
 namespace testenv {
 namespace {
-
-constexpr DWORD kScriptTimeoutMs = 10000;
 
 std::string unixScriptPath() {
     char buf[1024];
@@ -30,9 +26,8 @@ bool adaptersControllable() { return !unixScriptPath().empty(); }
 
 std::string setTestAdapters(const std::vector<std::string>& adapters) {
     std::string doneFile = "/tmp/tw-adapters-" + std::to_string(GetCurrentProcessId()) + ".done";
-    std::wstring doneWindows = windowsPathOf(doneFile);
+    std::wstring doneWindows = windowsPathOf(doneFile), script = windowsPathOf(unixScriptPath());
     DeleteFileW(doneWindows.c_str());
-    std::wstring script = windowsPathOf(unixScriptPath());
     std::wstring cmd = L"\"" + script + L"\" " + rt::fromAnsi(doneFile);
     for (const auto& a : adapters) cmd += L" " + rt::fromAnsi(a);
     STARTUPINFOW si{};
@@ -44,12 +39,9 @@ std::string setTestAdapters(const std::vector<std::string>& adapters) {
         return "cannot start " + rt::toAnsi(script);
     if (pi.hThread) CloseHandle(pi.hThread);
     if (pi.hProcess) CloseHandle(pi.hProcess);
-    DWORD start = GetTickCount();
-    while (GetFileAttributesW(doneWindows.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        if (GetTickCount() - start > kScriptTimeoutMs) return "no answer from " + rt::toAnsi(script);
-        Sleep(10);
-    }
-    std::string answer = readFile(doneWindows);
+    std::string answer;
+    if (!pumpUntil([&] { return !(answer = readFile(doneWindows)).empty(); }, 10000))
+        return "no answer from " + rt::toAnsi(script);
     DeleteFileW(doneWindows.c_str());
     while (!answer.empty() && (answer.back() == '\n' || answer.back() == '\r')) answer.pop_back();
     return answer == "ok " + std::to_string(adapters.size()) ? "ok" : answer;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "common/TestEnv.h"
 #include "runtime/PropertyBag.h"
-#include "runtime/RuntimeError.h"
 
 using rt::PropertyBag;
 using rt::Variant;
@@ -26,14 +26,6 @@ TEST(PropertyBag, ObjectsAndValuesDoNotMix) {
     bag.WriteProperty(L"TX", Variant(L"x"));
     EXPECT_EQ(bag.ReadFont(L"font", nullptr), font);
     EXPECT_EQ(bag.ReadPicture(L"picn", nullptr), nullptr);
-    auto errorOf = [](auto f) {
-        try {
-            f();
-        } catch (const rt::RuntimeError& e) {
-            return e.number();
-        }
-        return 0;
-    };
-    EXPECT_EQ(errorOf([&] { bag.ReadProperty(L"FONT", Variant()); }), 13);
-    EXPECT_EQ(errorOf([&] { bag.ReadFont(L"TX", nullptr); }), 13);
+    EXPECT_EQ(testenv::raisedError([&] { bag.ReadProperty(L"FONT", Variant()); }), 13);
+    EXPECT_EQ(testenv::raisedError([&] { bag.ReadFont(L"TX", nullptr); }), 13);
 }
