@@ -6,20 +6,6 @@
 #include "runtime/Handles.h"
 
 namespace testenv {
-namespace {
-
-std::wstring makeTempDir(const std::wstring& tag) {
-    wchar_t tmp[MAX_PATH];
-    GetTempPathW(MAX_PATH, tmp);
-    static int counter = 0;
-    std::wstring dir = std::wstring(tmp) + L"tw-" + tag + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                       std::to_wstring(++counter);
-    removeTree(dir);
-    CreateDirectoryW(dir.c_str(), nullptr);
-    return dir;
-}
-
-}  // namespace
 
 std::wstring buildDir() {
     wchar_t buf[1024];
@@ -34,7 +20,15 @@ std::wstring buildDir() {
     return dir;
 }
 
-TempDir::TempDir(const std::wstring& tag) : path(makeTempDir(tag)) {}
+TempDir::TempDir(const std::wstring& tag) {
+    wchar_t tmp[MAX_PATH];
+    GetTempPathW(MAX_PATH, tmp);
+    static int counter = 0;
+    path = std::wstring(tmp) + L"tw-" + tag + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+           std::to_wstring(++counter);
+    removeTree(path);
+    CreateDirectoryW(path.c_str(), nullptr);
+}
 TempDir::~TempDir() { removeTree(path); }
 
 void removeTree(const std::wstring& path) {

@@ -21,7 +21,7 @@ public:
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
-    const std::wstring path;
+    std::wstring path;
     std::wstring file(const std::wstring& name) const { return path + L"\\" + name; }
 };
 void removeTree(const std::wstring& path);

@@ -40,7 +40,6 @@ LRESULT CALLBACK TraceCapture::proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
     auto* cds = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
     if (msg != WM_COPYDATA || !self || !cds) return DefWindowProcW(hwnd, msg, wParam, lParam);
     self->lines.emplace_back(static_cast<const char*>(cds->lpData), cds->cbData);
-    self->sizes.push_back(cds->cbData);
     return TRUE;
 }
 

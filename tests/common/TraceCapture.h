@@ -20,13 +20,12 @@ public:
     TraceCapture& operator=(const TraceCapture&) = delete;
 
     HWND hwnd() const { return hwnd_; }
-    // Raw lines as received (ANSI bytes, no terminator), and their cbData.
+    // Raw lines as received: cbData bytes each.
     std::vector<std::string> lines;
-    std::vector<DWORD> sizes;
     // Each line after its "exe: hInstance: threadId: time: " prefix; with
     // `exeName`, only that program's lines.
     std::vector<std::string> messages(const std::string& exeName = "") const;
-    void clear() { lines.clear(), sizes.clear(); }
+    void clear() { lines.clear(); }
 
 private:
     static LRESULT CALLBACK proc(HWND, UINT, WPARAM, LPARAM);

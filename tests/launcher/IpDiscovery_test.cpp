@@ -1,11 +1,12 @@
 // ctest-lock: adapters
 // ctest-lock: appdata
+#include "launcher/IpDiscovery.h"
+
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 
 #include "common/TestAdapters.h"
 #include "common/TestEnv.h"
-#include "launcher/IpDiscovery.h"
 #include "launcher/modMain.h"
 #include "support/cPathExt.h"
 
@@ -30,7 +31,8 @@ struct Hamachi : ::testing::Test {
 
 TEST(Adapters, FirstAddressOfEachAdapterInOrder) {
     if (!testenv::adaptersControllable()) GTEST_SKIP() << "not inside the suite's network namespace";
-    const std::tuple<std::vector<std::string>, const wchar_t*, const wchar_t*> cases[] = {  // count only grows
+    const std::tuple<std::vector<std::string>, const wchar_t*, const wchar_t*> cases[] = {
+        // count only grows
         {{}, L"|", L""},
         {{"10.1.2.3"}, L"|", L"10.1.2.3"},
         {{"10.1.2.3+10.1.2.4"}, L"|", L"10.1.2.3"},
@@ -84,7 +86,9 @@ TEST_F(Hamachi, NoAppDataFolderLooksInTheCurrentFolder) {
     testenv::regStore(HKEY_CURRENT_USER, key, "AppData", {REG_EXPAND_SZ, std::string("Q:\\nowhere\0", 11)});
     EXPECT_EQ(modMain::oPathExt().getSpecialPath(26), L"");
     EXPECT_EQ(getHamachiIp(), L"5.66.7.8");
-    if (saved) testenv::regStore(HKEY_CURRENT_USER, key, "AppData", *saved);
-    else SHDeleteValueA(HKEY_CURRENT_USER, key, "AppData");
+    if (saved)
+        testenv::regStore(HKEY_CURRENT_USER, key, "AppData", *saved);
+    else
+        SHDeleteValueA(HKEY_CURRENT_USER, key, "AppData");
     SetCurrentDirectoryW(previous);
 }

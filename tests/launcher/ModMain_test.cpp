@@ -1,6 +1,7 @@
+#include "launcher/modMain.h"
+
 #include <gtest/gtest.h>
 
-#include "launcher/modMain.h"
 #include "support/cRegistry.h"
 
 TEST(ModMain, AddBackslashGivesExactlyOneTrailingBackslash) {

@@ -72,8 +72,9 @@ TEST_F(Settings, NoKeyRestoresTheDefaultsInOrder) {
 }
 
 TEST_F(Settings, StoredTextsConvertAsTheRuntimeDoes) {
-    const std::tuple<const char*, int, bool> cases[] = {  // stored, box value (2: kept), traced
-        {"true", 1, false}, {"FALSE", 0, false}, {"1", 1, false}, {"-1", 1, false},
+    // Stored text, the box's value (2: kept as laid out), whether a type mismatch is traced.
+    const std::tuple<const char*, int, bool> cases[] = {
+        {"true", 1, false}, {"FALSE", 0, false}, {"1", 1, false},  {"-1", 1, false},
         {"0", 0, false},    {"", 1, false},      {"yes", 2, true},
     };
     for (const auto& [text, expected, traced] : cases) {
@@ -86,7 +87,8 @@ TEST_F(Settings, StoredTextsConvertAsTheRuntimeDoes) {
         EXPECT_EQ(controls.checkValue(OptionBox::OverridePort), 1) << text;  // the next ones still load
         auto m = trace.messages();
         EXPECT_EQ(std::count(m.begin(), m.end(), "Error (13):Type mismatch Formular frmMain; procedure: Form_Load\t"),
-                  traced ? 1 : 0) << text;
+                  traced ? 1 : 0)
+            << text;
     }
 }
 
@@ -112,7 +114,10 @@ TEST_F(Settings, TheMainWindowSavesWhatItRestored) {
     store("OverridePortValue", "2300");
     frmMain::instance().Load();
     frmMain::instance().Unload();
-    const std::pair<const char*, const char*> expected[] = {{"NoSound", "True"}, {"NoIntro", "False"},
-        {"OverridePort", "False"}, {"OverridePortValue", "2300"}, {"DirectIpConnectivity", "True"}};
+    const std::pair<const char*, const char*> expected[] = {{"NoSound", "True"},
+                                                            {"NoIntro", "False"},
+                                                            {"OverridePort", "False"},
+                                                            {"OverridePortValue", "2300"},
+                                                            {"DirectIpConnectivity", "True"}};
     for (const auto& [name, text] : expected) EXPECT_EQ(stored(name), sz(text)) << name;
 }

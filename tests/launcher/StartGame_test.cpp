@@ -15,7 +15,10 @@ struct StartGame : ::testing::Test {
     const std::wstring dir = root.file(L"Age of Empires \u00c9dition \u00fc\\");
 
     static std::wstring exeOf(int32_t game) {
-        return game == 0 ? L"empires2.exe" : game == 2 ? L"aom.exe" : game == 4 ? L"age3.exe" : L"Napoleonic Era\\ne.exe";
+        return game == 0   ? L"empires2.exe"
+               : game == 2 ? L"aom.exe"
+               : game == 4 ? L"age3.exe"
+                           : L"Napoleonic Era\\ne.exe";
     }
     void SetUp() override {
         for (int32_t game : {0, 2, 4, 7}) ASSERT_TRUE(testenv::installFakeGame(dir + exeOf(game)));
@@ -37,19 +40,19 @@ struct StartGame : ::testing::Test {
 TEST_F(StartGame, EveryCombinationOfOptionsGivesTheGroupsSwitchesInOrder) {
     for (int32_t game : {0, 2, 4, 7}) {
         for (int options = 0; options < 8; ++options) {  // 1 no sound, 2 no intro, 4 direct IP
-            std::string expected = game == 0 ? std::string(options & 1 ? " NoSound" : "") +
-                                                   (options & 2 ? " NoStartup" : "") + " hostPort=\"2300\"" +
-                                                   (options & 4 ? " +directIPConnectivity" : "")
-                                             : std::string(options & 1 ? " +NoSound" : "") +
-                                                   (options & 2 ? " +NoIntroCinematics" : "") +
-                                                   " OverrideAddress=\"10.1.2.3\" OverridePort=\"2300\"";
+            std::string expected =
+                game == 0 ? std::string(options & 1 ? " NoSound" : "") + (options & 2 ? " NoStartup" : "") +
+                                " hostPort=\"2300\"" + (options & 4 ? " +directIPConnectivity" : "")
+                          : std::string(options & 1 ? " +NoSound" : "") + (options & 2 ? " +NoIntroCinematics" : "") +
+                                " OverrideAddress=\"10.1.2.3\" OverridePort=\"2300\"";
             EXPECT_EQ(launch(game, L"010.001.002.003", L"2300", options), expected) << game << " " << options;
         }
     }
 }
 
 TEST_F(StartGame, AddressAndPortReachTheCommandLineOnlyWhenValid) {
-    const std::tuple<int32_t, const wchar_t*, const wchar_t*, const char*> cases[] = {  // "": no port switch
+    const std::tuple<int32_t, const wchar_t*, const wchar_t*, const char*> cases[] = {
+        // "": no port switch
         {4, L"", L"", ""},
         {4, L"10.1.1.256", L"", ""},
         {4, L"5.1.2.3", L"", " OverrideAddress=\"5.1.2.3\""},
@@ -67,6 +70,7 @@ TEST_F(StartGame, AddressAndPortReachTheCommandLineOnlyWhenValid) {
         auto m = capture.messages();
         std::string portLine = "Port left out: not 1 to 5 decimal digits\t" + rt::toAnsi(port) + "\t";
         bool refused = *port && std::string(expected).find("Port") == std::string::npos;
-        EXPECT_EQ(std::count(m.begin(), m.end(), portLine), refused ? 1 : 0) << testing::PrintToString(std::wstring(port));
+        EXPECT_EQ(std::count(m.begin(), m.end(), portLine), refused ? 1 : 0)
+            << testing::PrintToString(std::wstring(port));
     }
 }

@@ -27,14 +27,15 @@ struct Startup : ::testing::Test {
     HWND start() {
         std::wstring cmd = L"\"" + testenv::buildDir() + L"\\tarnwicket.exe\"";
         STARTUPINFOW si{};
-    si.cb = sizeof si;
+        si.cb = sizeof si;
         PROCESS_INFORMATION pi{};
-        if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return nullptr;
+        if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+            return nullptr;
         process.reset(pi.hProcess);
         thread.reset(pi.hThread);
         HWND main = nullptr;
-        testenv::pumpUntil([&] { return (main = FindWindowW(nullptr, L"tarnwicket - 1.6.3")) && IsWindowVisible(main); },
-                           20000);
+        testenv::pumpUntil(
+            [&] { return (main = FindWindowW(nullptr, L"tarnwicket - 1.6.3")) && IsWindowVisible(main); }, 20000);
         return main;
     }
     // Closes the main window; true when the process ended.
@@ -70,7 +71,8 @@ TEST_F(Startup, ASettingsKeyThatCannotBeWrittenCostsOneTraceLinePerValue) {
     // A volatile parent key refuses ordinary subkeys, so the settings key cannot be created.
     HKEY tools = nullptr;
     ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kToolsKey, 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
-                              &tools, nullptr), ERROR_SUCCESS);
+                              &tools, nullptr),
+              ERROR_SUCCESS);
     RegCloseKey(tools);
     HWND main = start();
     ASSERT_NE(main, nullptr);
@@ -78,8 +80,9 @@ TEST_F(Startup, ASettingsKeyThatCannotBeWrittenCostsOneTraceLinePerValue) {
     std::vector<std::string> errors;
     for (const auto& m : capture.messages("tarnwicket"))
         if (m.rfind("Error (", 0) == 0) errors.push_back(m);
-    std::string prefix = "Error (26001):Failed to set registry value Key: '-2147483647',Section: "
-                         "'Software\\mornveldt\\tools\\tarnwicket',Key: '";
+    std::string prefix =
+        "Error (26001):Failed to set registry value Key: '-2147483647',Section: "
+        "'Software\\mornveldt\\tools\\tarnwicket',Key: '";
     ASSERT_EQ(errors.size(), 2u);
     EXPECT_EQ(errors[0].rfind(prefix + "path' to value: '", 0), 0u) << errors[0];
     EXPECT_EQ(errors[1], prefix + "version' to value: '1.6.0.3' Modul modMain; procedure: Main\t");

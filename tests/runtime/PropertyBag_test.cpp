@@ -1,7 +1,8 @@
+#include "runtime/PropertyBag.h"
+
 #include <gtest/gtest.h>
 
 #include "common/TestEnv.h"
-#include "runtime/PropertyBag.h"
 
 using rt::PropertyBag;
 using rt::Variant;

@@ -1,7 +1,8 @@
+#include "runtime/Variant.h"
+
 #include <gtest/gtest.h>
 
 #include "common/TestEnv.h"
-#include "runtime/Variant.h"
 
 using rt::Variant;
 using testenv::raisedError;
@@ -10,8 +11,8 @@ TEST(Variant, TextAndEquality) {
     EXPECT_TRUE(Variant() == Variant(L"") && Variant() == Variant(0));
     EXPECT_FALSE(Variant() == Variant(L"0"));
     const std::pair<Variant, const wchar_t*> cases[] = {
-        {Variant(), L""},       {Variant(true), L"True"},  {Variant(int16_t(-5)), L"-5"},
-        {Variant(8.25), L"8.25"}, {Variant(3.0), L"3"},    {Variant(2147483647), L"2147483647"},
+        {Variant(), L""},         {Variant(true), L"True"}, {Variant(int16_t(-5)), L"-5"},
+        {Variant(8.25), L"8.25"}, {Variant(3.0), L"3"},     {Variant(2147483647), L"2147483647"},
     };
     for (const auto& [v, text] : cases) EXPECT_EQ(v.toString(), text);
     EXPECT_EQ(raisedError([] { (void)Variant(rt::VariantList{Variant(1)}).toString(); }), rt::errTypeMismatch);

@@ -40,9 +40,10 @@ int tempFiles() {
 
 TEST_F(TextFiles, ReadLineEndsLinesAtCrOrCrLfOnly) {
     const std::tuple<Content, int32_t, std::string> cases[] = {
-        {"a\r\nb\r\n", 2, "b"}, {"a\r\nb\r\n", 3, ""}, {"a\nb\n", 1, "a\nb\n"}, {"a\rb", 2, "b"},
-        {"a\r\r\nb", 2, ""},    {"a\r\r\nb", 3, "b"},  {"x\0y\r\n"s, 1, "x\0y"s}, {"a\r\n", 0, ""},
-        {"", 1, ""},            {std::nullopt, 1, ""},
+        {"a\r\nb\r\n", 2, "b"},    {"a\r\nb\r\n", 3, ""}, {"a\nb\n", 1, "a\nb\n"},
+        {"a\rb", 2, "b"},          {"a\r\r\nb", 2, ""},   {"a\r\r\nb", 3, "b"},
+        {"x\0y\r\n"s, 1, "x\0y"s}, {"a\r\n", 0, ""},      {"", 1, ""},
+        {std::nullopt, 1, ""},
     };
     for (const auto& [content, line, expected] : cases) {
         prepare(content);
@@ -53,12 +54,16 @@ TEST_F(TextFiles, ReadLineEndsLinesAtCrOrCrLfOnly) {
 TEST_F(TextFiles, CountLinesCountsLineFeedsAcrossChunks) {
     std::string block(65535, 'a');
     const std::pair<Content, int32_t> cases[] = {
-        {std::nullopt, 0}, {"", 0},  // no line at all, as readLine sees it
-        {"a", 1}, {"a\r\n", 1}, {"a\nb", 2}, {"a\rb", 1},
-        {block + "\n", 1},          // 65536 bytes, the LF ends the only chunk
-        {block + "\n" + "b", 2},    // 65537 bytes, a second chunk of one byte
-        {block + "a" + "\n", 1},    // the LF alone in the second chunk
-        {"\n" + block + "\n", 2},   // 65537 bytes, LFs in both chunks
+        {std::nullopt, 0},
+        {"", 0} /* no line at all, as readLine sees it */,
+        {"a", 1},
+        {"a\r\n", 1},
+        {"a\nb", 2},
+        {"a\rb", 1},
+        {block + "\n", 1},         // 65536 bytes, the LF ends the only chunk
+        {block + "\n" + "b", 2},   // 65537 bytes, a second chunk of one byte
+        {block + "a" + "\n", 1},   // the LF alone in the second chunk
+        {"\n" + block + "\n", 2},  // 65537 bytes, LFs in both chunks
     };
     for (const auto& [content, expected] : cases) {
         prepare(content);
@@ -70,12 +75,9 @@ TEST_F(TextFiles, CountLinesCountsLineFeedsAcrossChunks) {
 
 TEST_F(TextFiles, WriteLineRewritesEveryLineWithCrLf) {
     const std::tuple<Content, int32_t, std::string> cases[] = {
-        {"a\r\nb\r\n", 4, "a\r\nb\r\n\r\nX\r\n"},
-        {"a\r\nb\r\n", 1, "X\r\nb\r\n"},
-        {"a\nb\rc", 2, "a\nb\r\nX\r\n"},
-        {"a\rb", 0, "a\r\nb\r\n"},
-        {std::nullopt, 2, "\r\nX\r\n"},
-        {std::nullopt, 0, "X\r\n"},
+        {"a\r\nb\r\n", 4, "a\r\nb\r\n\r\nX\r\n"}, {"a\r\nb\r\n", 1, "X\r\nb\r\n"},
+        {"a\nb\rc", 2, "a\nb\r\nX\r\n"},          {"a\rb", 0, "a\r\nb\r\n"},
+        {std::nullopt, 2, "\r\nX\r\n"},           {std::nullopt, 0, "X\r\n"},
     };
     for (const auto& [before, line, after] : cases) {
         prepare(before);
@@ -103,8 +105,9 @@ TEST_F(TextFiles, ReadFileAppendLineAndWriteFile) {
 // The original must survive a failed rewrite, and no temporary file may stay.
 TEST_F(TextFiles, FailedWriteLineKeepsTheOriginal) {
     const int tempsBefore = tempFiles();
-    const std::tuple<DWORD, DWORD, int32_t> cases[] = {  // share of a second handle, attributes, error
-        {0, FILE_ATTRIBUTE_NORMAL, rt::errPermissionDenied},  // the original cannot be read
+    // The share mode of a second handle held open on the original, its attributes, the error.
+    const std::tuple<DWORD, DWORD, int32_t> cases[] = {
+        {0, FILE_ATTRIBUTE_NORMAL, rt::errPermissionDenied},              // the original cannot be read
         {FILE_SHARE_READ, FILE_ATTRIBUTE_NORMAL, rt::errPathFileAccess},  // nor replaced
         {FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, FILE_ATTRIBUTE_READONLY, rt::errPathFileAccess},
     };
