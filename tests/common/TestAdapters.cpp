@@ -12,21 +12,14 @@ std::string unixScriptPath() {
     return n > 0 && n < sizeof buf ? std::string(buf, n) : std::string();
 }
 
-// A Unix path as Wine's Z: drive shows it.
-std::wstring windowsPathOf(const std::string& unixPath) {
-    std::wstring path = L"Z:" + rt::fromAnsi(unixPath);
-    for (auto& c : path)
-        if (c == L'/') c = L'\\';
-    return path;
-}
-
 }  // namespace
 
 bool adaptersControllable() { return !unixScriptPath().empty(); }
 
 std::string setTestAdapters(const std::vector<std::string>& adapters) {
     std::string doneFile = "/tmp/tw-adapters-" + std::to_string(GetCurrentProcessId()) + ".done";
-    std::wstring doneWindows = windowsPathOf(doneFile), script = windowsPathOf(unixScriptPath());
+    std::wstring doneWindows = windowsPath(rt::fromAnsi(doneFile)),
+                 script = windowsPath(rt::fromAnsi(unixScriptPath()));
     DeleteFileW(doneWindows.c_str());
     std::wstring cmd = L"\"" + script + L"\" " + rt::fromAnsi(doneFile);
     for (const auto& a : adapters) cmd += L" " + rt::fromAnsi(a);

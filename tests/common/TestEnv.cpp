@@ -3,6 +3,8 @@
 #include <shellapi.h>
 #include <shlwapi.h>
 
+#include <algorithm>
+
 #include "runtime/Handles.h"
 
 namespace testenv {
@@ -11,13 +13,13 @@ std::wstring buildDir() {
     wchar_t buf[1024];
     DWORD n = GetEnvironmentVariableW(L"TW_BUILD_DIR", buf, 1024);
     std::wstring dir(buf, n < 1024 ? n : 0);
-    // A Unix path maps to Wine's Z: drive.
-    if (!dir.empty() && dir[0] == L'/') {
-        for (auto& c : dir)
-            if (c == L'/') c = L'\\';
-        dir = L"Z:" + dir;
-    }
-    return dir;
+    return dir.rfind(L'/', 0) == 0 ? windowsPath(dir) : dir;
+}
+
+std::wstring windowsPath(const std::wstring& unixPath) {
+    std::wstring path = L"Z:" + unixPath;
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    return path;
 }
 
 TempDir::TempDir(const std::wstring& tag) {

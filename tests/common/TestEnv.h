@@ -12,6 +12,8 @@ namespace testenv {
 
 // The CMake build folder (from TW_BUILD_DIR), as a Windows path.
 std::wstring buildDir();
+// A Unix path as Wine's Z: drive shows it.
+std::wstring windowsPath(const std::wstring& unixPath);
 
 // A fresh empty folder under the temporary folder, removed with its content
 // when the object ends.
