@@ -90,6 +90,7 @@ public:
     void CheckBoxBehaviour(bool newValue);
     bool Value() const { return s_.Value; }
     void Value(bool newValue);
+    HWND hWnd() const { return hwnd(); }
     std::wstring Version() const { return L"2.0.6"; }
 
     void DisableRefresh();

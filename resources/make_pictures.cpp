@@ -111,6 +111,10 @@ bool writeHandCursor(const std::string& folder) {
     return writeMonochromeCursor(folder + "/hand.cur", hand, 5, 0);
 }
 
+// Every picture the program draws: add a function here (and its file to
+// tw_pictures in CMakeLists.txt).
+bool (*const kPictures[])(const std::string& folder) = {writeHandCursor};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -119,6 +123,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string folder = argv[1];
-    bool ok = writeHandCursor(folder);
+    bool ok = true;
+    for (auto write : kPictures) ok = write(folder) && ok;
     return ok ? 0 : 1;
 }

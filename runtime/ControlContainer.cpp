@@ -9,6 +9,10 @@ namespace rt {
 ControlContainer::ControlContainer(HWND window)
     : window_(window), font_(std::make_shared<StdFont>(L"MS Sans Serif", 8.25)) {}
 
+ControlContainer::~ControlContainer() {
+    for (UserControl* c : controls_) c->containerGone();
+}
+
 void ControlContainer::setUserMode(bool running) {
     userMode_ = running;
     ambientChanged(L"UserMode");

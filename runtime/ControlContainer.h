@@ -17,6 +17,8 @@ class UserControl;
 class ControlContainer {
 public:
     explicit ControlContainer(HWND window);
+    // Controls that outlive their container stop talking to it.
+    ~ControlContainer();
     ControlContainer(const ControlContainer&) = delete;
     ControlContainer& operator=(const ControlContainer&) = delete;
 

@@ -82,6 +82,7 @@ public:
     // Called by the container and the keyboard handling of the message loop.
     void raiseAmbientChanged(const std::wstring& name) { UserControl_AmbientChanged(name); }
     void raiseAccessKeyPress(int16_t keyAscii);
+    void containerGone() { container_ = nullptr; }
     // The live control owning a window, if any.
     static UserControl* fromWindow(HWND hwnd);
 

@@ -20,7 +20,7 @@ INPUT mouseInput(DWORD flags) {
 ControlHost::ControlHost(int width, int height) {
     registerClass(kHostClass, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     create(kHostClass, WS_EX_CONTROLPARENT, WS_POPUP | WS_CLIPCHILDREN, L"host", 40, 40, width, height);
-    container_ = new rt::ControlContainer(hwnd());
+    container_ = std::make_unique<rt::ControlContainer>(hwnd());
     container_->onPropertyChanged = [this](rt::UserControl& c, const std::wstring& key) {
         changes.push_back(c.AmbientDisplayName() + L":" + key);
     };
@@ -31,7 +31,7 @@ ControlHost::ControlHost(int width, int height) {
     settle(30);
 }
 
-ControlHost::~ControlHost() { delete container_; }
+ControlHost::~ControlHost() = default;
 
 void settle(DWORD ms) { rt::pumpMessagesFor(ms); }
 

@@ -4,6 +4,7 @@
 // (pointer moves, button presses, keys) sent through the system's queue.
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,7 @@ public:
     std::vector<std::wstring> changes;
 
 private:
-    rt::ControlContainer* container_ = nullptr;
+    std::unique_ptr<rt::ControlContainer> container_;
 };
 
 // Real input. Positions are client coordinates of `hwnd`. Each call lets

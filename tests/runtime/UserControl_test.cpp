@@ -136,3 +136,14 @@ TEST(UserControl, ChildTimerTicksOnlyWhileEnabled) {
     rt::pumpMessagesFor(60);
     EXPECT_EQ(ticks, stopped);
 }
+
+TEST(UserControl, OutlivingItsContainerIsHarmless) {
+    Probe p;
+    {
+        ControlHost host;
+        p.place(host.container(), L"p", {0, 0, 20, 20});
+    }
+    p.PropertyChanged(L"KEY");
+    EXPECT_EQ(p.container(), nullptr);
+    EXPECT_TRUE(p.AmbientUserMode());
+}
