@@ -4,7 +4,7 @@
 
 #include "button/skinButton.h"
 #include "common/ControlHost.h"
-#include "common/RaisedError.h"
+#include "common/TestEnv.h"
 
 using namespace testenv;
 using button::skinButton;

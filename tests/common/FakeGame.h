@@ -11,7 +11,6 @@ namespace testenv {
 
 // What the fake game saw when it started (texts in the ANSI code page).
 struct FakeLaunch {
-    std::string commandLine;
     std::string arguments;  // the command line after the program's name
     std::string workingFolder;
     int showCommand = -1;  // -1: the starter named none
@@ -20,10 +19,8 @@ struct FakeLaunch {
 // Copies the fake game to `exePath`, creating the missing folders on the way.
 bool installFakeGame(const std::wstring& exePath);
 
-// Waits for the fake game at `exePath` to report; nothing after `timeoutMs`.
-std::optional<FakeLaunch> waitForLaunch(const std::wstring& exePath, DWORD timeoutMs = 10000);
-
-// Removes an earlier report, so the next launch can be told apart.
-void forgetLaunch(const std::wstring& exePath);
+// Waits (up to 10 s) for the fake game at `exePath` to report, and removes
+// the report so the next launch can be told apart.
+std::optional<FakeLaunch> waitForLaunch(const std::wstring& exePath);
 
 }  // namespace testenv

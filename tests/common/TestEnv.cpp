@@ -1,8 +1,11 @@
 #include "common/TestEnv.h"
 
 #include <shellapi.h>
+#include <shlwapi.h>
 
-#include <vector>
+#include <algorithm>
+
+#include "runtime/Handles.h"
 
 namespace testenv {
 
@@ -10,35 +13,75 @@ std::wstring buildDir() {
     wchar_t buf[1024];
     DWORD n = GetEnvironmentVariableW(L"TW_BUILD_DIR", buf, 1024);
     std::wstring dir(buf, n < 1024 ? n : 0);
-    // A Unix path maps to Wine's Z: drive.
-    if (!dir.empty() && dir[0] == L'/') {
-        for (auto& c : dir)
-            if (c == L'/') c = L'\\';
-        dir = L"Z:" + dir;
-    }
-    return dir;
+    return dir.rfind(L'/', 0) == 0 ? windowsPath(dir) : dir;
 }
 
-std::wstring makeTempDir(const std::wstring& tag) {
+std::wstring windowsPath(const std::wstring& unixPath) {
+    std::wstring path = L"Z:" + unixPath;
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    return path;
+}
+
+TempDir::TempDir(const std::wstring& tag) {
     wchar_t tmp[MAX_PATH];
     GetTempPathW(MAX_PATH, tmp);
     static int counter = 0;
-    std::wstring dir = std::wstring(tmp) + L"tw-" + tag + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                       std::to_wstring(++counter);
-    removeTree(dir);
-    CreateDirectoryW(dir.c_str(), nullptr);
-    return dir;
+    path = std::wstring(tmp) + L"tw-" + tag + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+           std::to_wstring(++counter);
+    removeTree(path);
+    CreateDirectoryW(path.c_str(), nullptr);
 }
+TempDir::~TempDir() { removeTree(path); }
 
 void removeTree(const std::wstring& path) {
-    std::vector<wchar_t> from(path.begin(), path.end());
-    from.push_back(0);
-    from.push_back(0);
+    std::wstring from = path + L'\0';  // the list ends with a second NUL
     SHFILEOPSTRUCTW op{};
     op.wFunc = FO_DELETE;
-    op.pFrom = from.data();
+    op.pFrom = from.c_str();
     op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
     SHFileOperationW(&op);
 }
+
+bool writeFile(const std::wstring& path, const std::string& bytes) {
+    rt::unique_hfile f(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    DWORD written = 0;
+    return f.get() != INVALID_HANDLE_VALUE &&
+           WriteFile(f.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+           written == bytes.size();
+}
+
+std::string readFile(const std::wstring& path) {
+    rt::unique_hfile f(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                   nullptr, OPEN_EXISTING, 0, nullptr));
+    std::string out;
+    char buf[4096];
+    DWORD got = 0;
+    while (f.get() != INVALID_HANDLE_VALUE && ReadFile(f.get(), buf, sizeof buf, &got, nullptr) && got > 0)
+        out.append(buf, got);
+    return out;
+}
+
+bool regStore(HKEY root, const std::string& key, const std::string& name, const RegValue& value) {
+    HKEY h = nullptr;
+    if (RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &h, nullptr) != ERROR_SUCCESS)
+        return false;
+    rt::unique_hkey owned(h);
+    return RegSetValueExA(h, name.c_str(), 0, value.first, reinterpret_cast<const BYTE*>(value.second.data()),
+                          static_cast<DWORD>(value.second.size())) == ERROR_SUCCESS;
+}
+
+std::optional<RegValue> regStored(HKEY root, const std::string& key, const std::string& name) {
+    HKEY h = nullptr;
+    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE, &h) != ERROR_SUCCESS) return std::nullopt;
+    rt::unique_hkey owned(h);
+    DWORD type = 0, size = 0;
+    if (RegQueryValueExA(h, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return std::nullopt;
+    std::string data(size, '\0');
+    if (size && RegQueryValueExA(h, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size))
+        return std::nullopt;
+    return RegValue{type, data.substr(0, size)};
+}
+
+void regDeleteTree(HKEY root, const std::string& key) { SHDeleteKeyA(root, key.c_str()); }
 
 }  // namespace testenv

@@ -23,45 +23,24 @@ TraceCapture::~TraceCapture() {
     modTrace::resetForTesting();
 }
 
-std::vector<std::string> TraceCapture::messages() const {
+std::vector<std::string> TraceCapture::messages(const std::string& exeName) const {
     std::vector<std::string> out;
-    for (const auto& l : lines_) out.push_back(traceMessage(l));
+    for (const auto& line : lines) {
+        if (!exeName.empty() && line.rfind(exeName + ": ", 0) != 0) continue;
+        size_t pos = 0;
+        for (int i = 0; i < 4 && pos != std::string::npos; ++i)
+            if ((pos = line.find(": ", pos)) != std::string::npos) pos += 2;
+        out.push_back(pos == std::string::npos ? line : line.substr(pos));
+    }
     return out;
-}
-
-std::vector<std::string> TraceCapture::messagesFrom(const std::string& exeName) const {
-    std::vector<std::string> out;
-    for (const auto& l : lines_)
-        if (l.rfind(exeName + ": ", 0) == 0) out.push_back(traceMessage(l));
-    return out;
-}
-
-void TraceCapture::clear() {
-    lines_.clear();
-    sizes_.clear();
 }
 
 LRESULT CALLBACK TraceCapture::proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_COPYDATA) {
-        auto* self = reinterpret_cast<TraceCapture*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-        auto* cds = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-        if (self && cds) {
-            self->lines_.emplace_back(static_cast<const char*>(cds->lpData), cds->cbData);
-            self->sizes_.push_back(cds->cbData);
-        }
-        return TRUE;
-    }
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
-}
-
-std::string traceMessage(const std::string& line) {
-    size_t pos = 0;
-    for (int i = 0; i < 4; ++i) {
-        pos = line.find(": ", pos);
-        if (pos == std::string::npos) return line;
-        pos += 2;
-    }
-    return line.substr(pos);
+    auto* self = reinterpret_cast<TraceCapture*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    auto* cds = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    if (msg != WM_COPYDATA || !self || !cds) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    self->lines.emplace_back(static_cast<const char*>(cds->lpData), cds->cbData);
+    return TRUE;
 }
 
 }  // namespace testenv

@@ -20,23 +20,16 @@ public:
     TraceCapture& operator=(const TraceCapture&) = delete;
 
     HWND hwnd() const { return hwnd_; }
-    // Raw lines as received (ANSI bytes, no terminator), and their cbData.
-    const std::vector<std::string>& lines() const { return lines_; }
-    const std::vector<DWORD>& sizes() const { return sizes_; }
-    // Each line after its "exe: hInstance: threadId: time: " prefix.
-    std::vector<std::string> messages() const;
-    // The messages of one program's lines (by executable name).
-    std::vector<std::string> messagesFrom(const std::string& exeName) const;
-    void clear();
+    // Raw lines as received: cbData bytes each.
+    std::vector<std::string> lines;
+    // Each line after its "exe: hInstance: threadId: time: " prefix; with
+    // `exeName`, only that program's lines.
+    std::vector<std::string> messages(const std::string& exeName = "") const;
+    void clear() { lines.clear(); }
 
 private:
     static LRESULT CALLBACK proc(HWND, UINT, WPARAM, LPARAM);
     HWND hwnd_ = nullptr;
-    std::vector<std::string> lines_;
-    std::vector<DWORD> sizes_;
 };
-
-// The part of a trace line after its four-piece prefix.
-std::string traceMessage(const std::string& line);
 
 }  // namespace testenv

@@ -2,125 +2,89 @@
 // lines and what it leaves in the registry.
 // ctest-lock: settings-key
 #include <gtest/gtest.h>
-#include <windows.h>
-#include <shlwapi.h>
 
-#include <string>
-#include <vector>
+#include <algorithm>
 
 #include "common/TestEnv.h"
 #include "common/TraceCapture.h"
+#include "runtime/Ansi.h"
+#include "runtime/Handles.h"
+
+using testenv::kSettingsKey;
 
 namespace {
 
-const wchar_t kSettingsKey[] = L"Software\\mornveldt\\tools\\tarnwicket";
-const wchar_t kToolsKey[] = L"Software\\mornveldt\\tools";
+const char kToolsKey[] = "Software\\mornveldt\\tools";
 
-std::wstring readSz(const wchar_t* value) {
-    wchar_t buf[1024] = {};
-    DWORD size = sizeof buf;
-    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, value, RRF_RT_REG_SZ, nullptr, buf, &size) != ERROR_SUCCESS)
-        return L"<missing>";
-    return buf;
-}
+struct Startup : ::testing::Test {
+    void SetUp() override { testenv::regDeleteTree(HKEY_CURRENT_USER, kToolsKey); }
+    void TearDown() override {
+        if (process && WaitForSingleObject(process.get(), 0) == WAIT_TIMEOUT) TerminateProcess(process.get(), 1);
+        testenv::regDeleteTree(HKEY_CURRENT_USER, kToolsKey);
+    }
 
-class Launcher {
-public:
-    Launcher() {
-        std::wstring exe = testenv::buildDir() + L"\\tarnwicket.exe";
+    // Starts the launcher; its main window once visible (null when it never is).
+    HWND start() {
+        std::wstring cmd = L"\"" + testenv::buildDir() + L"\\tarnwicket.exe\"";
         STARTUPINFOW si{};
         si.cb = sizeof si;
-        std::wstring cmd = L"\"" + exe + L"\"";
-        started_ = CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_);
-    }
-    ~Launcher() {
-        if (!started_) return;
-        if (WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(pi_.hProcess, 1);
-        CloseHandle(pi_.hThread);
-        CloseHandle(pi_.hProcess);
-    }
-    bool started() const { return started_; }
-
-    // The main window, once it is visible.
-    HWND waitForMainWindow() {
-        HWND found = nullptr;
+        PROCESS_INFORMATION pi{};
+        if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+            return nullptr;
+        process.reset(pi.hProcess);
+        thread.reset(pi.hThread);
+        HWND main = nullptr;
         testenv::pumpUntil(
-            [&] {
-                found = FindWindowW(nullptr, L"tarnwicket - 1.6.3");
-                return found && IsWindowVisible(found);
-            },
-            20000);
-        return found;
+            [&] { return (main = FindWindowW(nullptr, L"tarnwicket - 1.6.3")) && IsWindowVisible(main); }, 20000);
+        return main;
     }
-
-    bool waitForExit(DWORD ms) {
-        return testenv::pumpUntil([&] { return WaitForSingleObject(pi_.hProcess, 0) == WAIT_OBJECT_0; }, ms);
+    // Closes the main window; true when the process ended.
+    bool close(HWND main) {
+        PostMessageW(main, WM_CLOSE, 0, 0);
+        return testenv::pumpUntil([&] { return WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0; }, 10000);
     }
-
-private:
-    PROCESS_INFORMATION pi_{};
-    bool started_ = false;
-};
-
-class Startup : public ::testing::Test {
-protected:
-    void SetUp() override {
-        SHDeleteKeyW(HKEY_CURRENT_USER, kToolsKey);
-    }
-    void TearDown() override { SHDeleteKeyW(HKEY_CURRENT_USER, kToolsKey); }
+    testenv::TraceCapture capture;
+    rt::unique_hfile process, thread;
 };
 
 }  // namespace
 
 TEST_F(Startup, RecordsFolderAndVersionTracesAndEndsWhenClosed) {
-    testenv::TraceCapture capture;
-    Launcher app;
-    ASSERT_TRUE(app.started());
-    HWND main = app.waitForMainWindow();
+    HWND main = start();
     ASSERT_NE(main, nullptr);
-
-    EXPECT_EQ(readSz(L"path"), testenv::buildDir() + L"\\");
-    EXPECT_EQ(readSz(L"version"), L"1.6.0.3");
+    EXPECT_EQ(testenv::regStored(HKEY_CURRENT_USER, kSettingsKey, "path"),
+              testenv::sz(rt::toAnsi(testenv::buildDir()) + "\\"));
+    EXPECT_EQ(testenv::regStored(HKEY_CURRENT_USER, kSettingsKey, "version"), testenv::sz("1.6.0.3"));
     RECT rc;
     GetClientRect(main, &rc);
-    EXPECT_EQ(rc.right, 609);
-    EXPECT_EQ(rc.bottom, 488);
+    EXPECT_EQ(rc.right * 1000 + rc.bottom, 609488);
     EXPECT_EQ(GetWindowLongW(main, GWL_STYLE) & WS_MAXIMIZEBOX, 0);
-
-    // Other test programs may trace to the same window: look at the launcher's lines only.
-    ASSERT_FALSE(capture.messagesFrom("tarnwicket").empty());
-    EXPECT_EQ(capture.messagesFrom("tarnwicket").front(), "modMain.Main\t");
-
-    PostMessageW(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(app.waitForExit(10000));
-    std::vector<std::string> messages = capture.messagesFrom("tarnwicket");
-    EXPECT_NE(std::find(messages.begin(), messages.end(), "modMain.unloadApp\t"), messages.end());
-    for (const auto& m : messages) EXPECT_EQ(m.find("Error ("), std::string::npos) << m;
+    EXPECT_TRUE(close(main));
+    auto m = capture.messages("tarnwicket");
+    ASSERT_FALSE(m.empty());
+    EXPECT_EQ(m.front(), "modMain.Main\t");
+    EXPECT_NE(std::find(m.begin(), m.end(), "modMain.unloadApp\t"), m.end());
+    EXPECT_EQ(std::count_if(m.begin(), m.end(), [](auto& s) { return s.rfind("Error (", 0) == 0; }), 0);
 }
 
 TEST_F(Startup, ASettingsKeyThatCannotBeWrittenCostsOneTraceLinePerValue) {
     // A volatile parent key refuses ordinary subkeys, so the settings key cannot be created.
     HKEY tools = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kToolsKey, 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kToolsKey, 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
                               &tools, nullptr),
               ERROR_SUCCESS);
     RegCloseKey(tools);
-
-    testenv::TraceCapture capture;
-    Launcher app;
-    ASSERT_TRUE(app.started());
-    HWND main = app.waitForMainWindow();
+    HWND main = start();
     ASSERT_NE(main, nullptr);
-    EXPECT_EQ(readSz(L"path"), L"<missing>");
-
-    std::string prefix = "Error (26001):Failed to set registry value Key: '-2147483647',Section: "
-                         "'Software\\mornveldt\\tools\\tarnwicket',Key: '";
+    EXPECT_FALSE(testenv::regStored(HKEY_CURRENT_USER, kSettingsKey, "path"));
     std::vector<std::string> errors;
-    for (const auto& m : capture.messagesFrom("tarnwicket"))
+    for (const auto& m : capture.messages("tarnwicket"))
         if (m.rfind("Error (", 0) == 0) errors.push_back(m);
+    std::string prefix =
+        "Error (26001):Failed to set registry value Key: '-2147483647',Section: "
+        "'Software\\mornveldt\\tools\\tarnwicket',Key: '";
     ASSERT_EQ(errors.size(), 2u);
     EXPECT_EQ(errors[0].rfind(prefix + "path' to value: '", 0), 0u) << errors[0];
     EXPECT_EQ(errors[1], prefix + "version' to value: '1.6.0.3' Modul modMain; procedure: Main\t");
-    PostMessageW(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(app.waitForExit(10000));
+    EXPECT_TRUE(close(main));
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "common/RaisedError.h"
+#include "common/TestEnv.h"
 #include "runtime/PropertyBag.h"
 
 using rt::PropertyBag;

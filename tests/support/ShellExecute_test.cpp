@@ -7,35 +7,25 @@
 #include "support/mShellExecute.h"
 
 TEST(ShellOpen, ShowCommandFollowsTheNameAndWhetherParametersOrAFolderAreGiven) {
-    const std::wstring root = testenv::makeTempDir(L"shell"), dir = root + L"\\Spiele f\u00fcr alle";
-    const struct {
-        const wchar_t* name;
-        int32_t show;
-        const wchar_t* params;
-        bool withFolder;
-        int expectedShow;
-    } cases[] = {
-        {L"game.exe", 10, L" +NoSound", true, 0}, {L"GAME2.EXE", 3, L" -x", false, 0},
-        {L"folder.exe", 5, L"", true, 0},         {L"plain.exe", 5, L"", false, 1},
-        {L"doc.com", 7, L" a", true, 7},          {L"a.exe.com", 7, L" a", true, 0},
-        {L"bare.com", 7, L"", false, 1},
+    testenv::TempDir root(L"shell");
+    const std::wstring dir = root.file(L"Spiele f\u00fcr alle");
+    const std::tuple<const wchar_t*, const wchar_t*, bool, int> cases[] = {
+        // name, parameters, folder, show
+        {L"game.exe", L" +NoSound", true, 0}, {L"GAME2.EXE", L" -x", false, 0}, {L"folder.exe", L"", true, 0},
+        {L"plain.exe", L"", false, 1},        {L"doc.com", L" a", true, 7},     {L"a.exe.com", L" a", true, 0},
+        {L"bare.com", L"", false, 1},
     };
-    for (const auto& c : cases) {
-        std::wstring exe = dir + L"\\" + c.name;
+    for (const auto& [name, params, withFolder, show] : cases) {
+        std::wstring exe = dir + L"\\" + name;
         ASSERT_TRUE(testenv::installFakeGame(exe));
-        EXPECT_TRUE(mShellExecute::shellExecute(exe, c.show, c.params, c.withFolder ? dir : L"", L"open", 0));
+        EXPECT_TRUE(mShellExecute::shellExecute(exe, 7, params, withFolder ? dir : L"", L"open", 0));
         auto launch = testenv::waitForLaunch(exe);
-        ASSERT_TRUE(launch) << c.name;
-        EXPECT_EQ(launch->showCommand, c.expectedShow) << c.name;
-        EXPECT_EQ(launch->arguments, rt::toAnsi(c.params)) << c.name;
-        EXPECT_EQ(launch->workingFolder == rt::toAnsi(dir), c.withFolder) << c.name;
+        ASSERT_TRUE(launch) << name;
+        EXPECT_EQ(launch->showCommand, show) << name;
+        EXPECT_EQ(launch->arguments, rt::toAnsi(params)) << name;
+        EXPECT_EQ(launch->workingFolder == rt::toAnsi(dir), withFolder) << name;
     }
-    testenv::removeTree(root);
-}
-
-TEST(ShellOpen, AMissingFileIsRefusedAndTracedWithItsErrorNumber) {
     testenv::TraceCapture capture;
     EXPECT_FALSE(mShellExecute::shellExecute(L"C:\\windows\\missing.exe", 10, L" x", L"C:\\", L"open", 0));
-    ASSERT_EQ(capture.messages().size(), 1u);
-    EXPECT_EQ(capture.messages()[0], "mShellExecute.shellExecute\t2\t53\tFile not found\t");
+    EXPECT_EQ(capture.messages(), std::vector<std::string>{"mShellExecute.shellExecute\t2\t53\tFile not found\t"});
 }
