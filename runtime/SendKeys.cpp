@@ -15,15 +15,6 @@ struct NamedKey {
 // The keys the program sends.
 const NamedKey kNamedKeys[] = {{L"TAB", VK_TAB}};
 
-INPUT keyInput(WORD vk, bool up) {
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, 0));
-    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    return in;
-}
-
 WORD namedKey(const std::wstring& name) {
     for (const auto& k : kNamedKeys)
         if (CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, k.name, -1, name.c_str(), -1) == CSTR_EQUAL)
@@ -41,6 +32,15 @@ void press(std::vector<INPUT>& out, std::vector<WORD>& modifiers, WORD vk) {
 }
 
 }  // namespace
+
+INPUT keyInput(WORD vk, bool up) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, 0));
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return in;
+}
 
 void SendKeys(const std::wstring& keys) {
     std::vector<INPUT> inputs;

@@ -1,6 +1,7 @@
 #include "common/ControlHost.h"
 
 #include "runtime/MessagePump.h"
+#include "runtime/SendKeys.h"
 #include "runtime/UserControl.h"
 
 namespace testenv {
@@ -50,13 +51,6 @@ void pointerTo(HWND hwnd, int x, int y) {
 
 void mouseButton(DWORD flag) { sendMouse(0, 0, flag); }
 
-void key(WORD vk, bool up) {
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, 0));
-    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    send(in);
-}
+void key(WORD vk, bool up) { send(rt::keyInput(vk, up)); }
 
 }  // namespace testenv
