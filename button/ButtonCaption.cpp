@@ -98,17 +98,17 @@ void drawCaption(HDC hDC, ButtonState& s, uint8_t state) {
             drawCaptionEffect(hDC, s, s.rcTextDown);
             copy(s.rcTextDown, s.ButtonType == 4 ? c.cLight : c.cTextOver);
             break;
-        case captionDisabled:
+        case captionEngraved:
             copy(s.rcTextDown, c.cHighlight);
             copy(s.rcText, c.cShadow);
             break;
-        case captionDisabledFlat: copy(s.rcText, c.cShadow); break;
-        case captionDisabledXP: copy(s.rcText, shiftColor(c.cFaceXP, -104, true, s.SoftBevel)); break;
-        case captionDisabledFace:
+        case captionShadow: copy(s.rcText, c.cShadow); break;
+        case captionDimmed: copy(s.rcText, shiftColor(c.cFaceXP, -104, true, s.SoftBevel)); break;
+        case captionEngravedFace:
             copy(s.rcTextDown, c.cHighlight);
             copy(s.rcText, c.cFace);
             break;
-        case captionDownGradient:
+        case captionRaised:
             copy(s.rcTextDown, shiftColor(c.cShadow, -50, false, s.SoftBevel));
             copy(s.rcText, c.cHighlight);
             break;

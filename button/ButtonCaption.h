@@ -16,12 +16,12 @@ namespace button {
 enum CaptionStates : uint8_t {
     captionUp = 0,
     captionHover = 1,
-    captionDown = 2,
-    captionDisabled = 3,  // engraved: a highlight copy under the shadow text
-    captionDisabledFlat = 4,
-    captionDisabledXP = 5,
-    captionDisabledFace = 6,
-    captionDownGradient = 7,
+    captionDown = 2,          // one pixel right and down
+    captionEngraved = 3,      // disabled: shadow text over a highlight copy
+    captionShadow = 4,        // disabled: shadow text
+    captionDimmed = 5,        // disabled: a dark shade of the lightened face
+    captionEngravedFace = 6,  // disabled: face-coloured text over a highlight copy
+    captionRaised = 7,        // pressed: highlight text over a shadow copy
 };
 
 // rcText, rcTextDown, textW and textH for the caption in hDC's font, then the
