@@ -71,15 +71,14 @@ void drawUp(HDC hDC, const ButtonState& s) {
 
 // Pressed pictures move one pixel right and down, except on types 5 and 9.
 void drawDown(HDC hDC, const ButtonState& s) {
-    const bool stays = s.ButtonType == 5 || s.ButtonType == 9;
     if (s.PictureOver && s.ButtonType != 9) {
         const int32_t d = s.ButtonType == 5 ? 0 : 1;
         put(hDC, s, *s.PictureOver, s.picX + d, s.picY + d);
-    } else {
-        const int32_t d = stays ? 0 : 1;
-        drawPictureEffect(hDC, s, d, *s.PictureNormal);
-        put(hDC, s, *s.PictureNormal, s.picX + d, s.picY + d);
+        return;
     }
+    const int32_t d = s.ButtonType == 5 || s.ButtonType == 9 ? 0 : 1;
+    drawPictureEffect(hDC, s, d, *s.PictureNormal);
+    put(hDC, s, *s.PictureNormal, s.picX + d, s.picY + d);
 }
 
 void drawDisabled(HDC hDC, const ButtonState& s) {

@@ -43,7 +43,8 @@ struct Dib {
     BITMAPINFO info{};
 };
 
-// A buffer of this size fits in memory at all (and its size in a size_t).
+// Buffers over 256 MB are not attempted: a 32-bit process rarely has them
+// to give, and beyond 4 GB their size would not even fit a size_t.
 bool fits(int32_t w, int32_t h) { return (3 * static_cast<uint64_t>(w) + 3) * static_cast<uint64_t>(h) < (1ull << 28); }
 
 // The w x h pixels of `from` at (x, y), through a bitmap compatible with the surface.

@@ -10,7 +10,7 @@ namespace {
 constexpr double kHimetricPerInch = 2540.0;
 
 float convert(float value, ScaleModeConstants from, ScaleModeConstants to, int perInch) {
-    double pixels = from == vbHimetric ? value * perInch / kHimetricPerInch : value;
+    const double pixels = from == vbHimetric ? static_cast<double>(value) * perInch / kHimetricPerInch : value;
     return static_cast<float>(to == vbHimetric ? pixels * kHimetricPerInch / perInch : pixels);
 }
 
