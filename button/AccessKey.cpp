@@ -1,15 +1,11 @@
 #include "button/AccessKey.h"
 
-#include <windows.h>
+#include "runtime/CharCase.h"
 
 namespace button {
 namespace {
 
-std::wstring lowerCase(wchar_t ch) {
-    std::wstring s(1, ch);
-    CharLowerBuffW(s.data(), 1);
-    return s;
-}
+std::wstring lowerCase(wchar_t ch) { return std::wstring(1, rt::lowerCaseChar(ch)); }
 
 }  // namespace
 

@@ -107,6 +107,11 @@ int32_t lightenColor(int32_t color, int32_t amount) {
     return assemble(c);
 }
 
+EffectShades effectShades(int32_t base, int32_t specialEffect, bool softBevel) {
+    const int32_t amount = specialEffect == 2 ? 40 : -40;
+    return {shiftColor(base, amount, false, softBevel), shiftColor(base, -amount, false, softBevel), specialEffect < 3};
+}
+
 void setColors(ButtonState& s, HWND hwnd) {
     switch (s.ColorScheme) {
         case schemeCustom: customScheme(s); break;

@@ -24,6 +24,16 @@ int32_t shiftColor(int32_t color, int32_t amount, bool blueScaled, bool softBeve
 // Mixes the colour toward white; amount 0 keeps it, 255 gives white.
 int32_t lightenColor(int32_t color, int32_t amount);
 
+// The shades of a special effect's copies around the caption or picture:
+// `below` one pixel right and down, `above` one pixel up and left (only
+// effects 1 and 2 have it). Effect 2 lightens below, the others darken.
+struct EffectShades {
+    int32_t below;
+    int32_t above;
+    bool hasAbove;
+};
+EffectShades effectShades(int32_t base, int32_t specialEffect, bool softBevel);
+
 // Recomputes the colour set (and selColor, selPaleColor) of a button from its
 // properties; `hwnd` is the button's window (the container scheme reads its
 // parent's colours).

@@ -1,7 +1,8 @@
 #include "button/ButtonPainter.h"
 
 #include "button/ButtonColors.h"
-#include "runtime/Handles.h"
+#include "button/ButtonPictures.h"
+#include "button/ButtonPrimitives.h"
 
 namespace button {
 
@@ -33,13 +34,16 @@ bool ButtonPainter::skipped(uint8_t curState, bool force) const {
 
 bool ButtonPainter::hoverColours() const { return s_.isOver && s_.ColorScheme == schemeCustom; }
 
-// The looks by type, caption and pictures are drawn over this face.
-void ButtonPainter::paint(uint8_t curState) { fillFace(); }
+// The face, the look of the type (with its caption) and the pictures.
+void ButtonPainter::paint(uint8_t curState) {
+    HDC dc = surface_.hDC();
+    drawRectangle(dc, 0, 0, s_.Wi, s_.He, s_.colors.cFace, false);
+    drawPictures(dc, s_, pictureState(curState));
+}
 
-void ButtonPainter::fillFace() {
-    rt::unique_hbrush brush(CreateSolidBrush(static_cast<COLORREF>(s_.colors.cFace)));
-    RECT face{0, 0, s_.Wi, s_.He};
-    FillRect(surface_.hDC(), &face, brush.get());
+uint8_t ButtonPainter::pictureState(uint8_t curState) const {
+    if (!s_.Enabled) return picturesDisabled;
+    return curState == stateUp ? picturesUp : picturesDown;
 }
 
 }  // namespace button

@@ -1,7 +1,7 @@
 #pragma once
 // The paint cycle of a button: decides whether a paint is due, clears the
-// surface and paints the face in the colours of the moment (the hover
-// colours of a custom-coloured button included).
+// surface and paints the face and the pictures in the colours of the moment
+// (the hover colours of a custom-coloured button included).
 #include <cstdint>
 
 #include "button/ButtonState.h"
@@ -25,7 +25,7 @@ private:
     bool skipped(uint8_t curState, bool force) const;
     bool hoverColours() const;
     void paint(uint8_t curState);
-    void fillFace();
+    uint8_t pictureState(uint8_t curState) const;
 
     ButtonState& s_;
     rt::UserControl& surface_;

@@ -13,6 +13,10 @@ bool readBool(const rt::PropertyBag& bag, const wchar_t* key, bool def) {
     return bag.ReadProperty(key, rt::Variant(def)).toBool();
 }
 
+// The bag keeps a font of its own: later changes of the button's font must
+// not reach a form already saved.
+rt::FontRef fontCopy(const rt::FontRef& font) { return font ? font->clone() : nullptr; }
+
 int32_t sysColor(int index) { return static_cast<int32_t>(GetSysColor(index)); }
 
 }  // namespace
@@ -53,7 +57,7 @@ void ButtonPersistence::write(skinButton& b, rt::PropertyBag& bag) {
     bag.WriteProperty(L"BTYPE", rt::Variant(s.ButtonType));
     bag.WriteProperty(L"TX", rt::Variant(s.Caption));
     bag.WriteProperty(L"ENAB", rt::Variant(s.Enabled));
-    bag.WriteProperty(L"FONT", b.UserControl::Font());
+    bag.WriteProperty(L"FONT", fontCopy(b.UserControl::Font()));
     bag.WriteProperty(L"COLTYPE", rt::Variant(s.ColorScheme));
     bag.WriteProperty(L"FOCUSR", rt::Variant(s.ShowFocusRect));
     bag.WriteProperty(L"BCOL", rt::Variant(s.BackColor));

@@ -1,8 +1,10 @@
 #include "button/skinButton.h"
 
 #include "button/AccessKey.h"
+#include "button/ButtonCaption.h"
 #include "button/ButtonColors.h"
 #include "button/ButtonPersistence.h"
+#include "button/ButtonPictures.h"
 #include "button/ButtonRegion.h"
 #include "button/HandCursor.h"
 #include "runtime/MessagePump.h"
@@ -236,10 +238,13 @@ void skinButton::repaintWhen(bool condition, uint8_t curState) {
 
 void skinButton::setAccessKeys() { UserControl::setAccessKeys(accessKeyOf(s_.Caption)); }
 
-// Caption layout and picture geometry come with the caption and picture
-// drawing; until then the caption keeps its empty rectangles.
-void skinButton::calcTextRects() {}
-void skinButton::calcPicSize() {}
+// Measured in the surface's font; before the surface exists there is nothing
+// to measure with, and the first Resize measures.
+void skinButton::calcTextRects() {
+    if (HDC dc = hDC()) button::calcTextRects(dc, s_);
+}
+
+void skinButton::calcPicSize() { button::calcPicSize(s_); }
 
 // ---- life cycle ----
 

@@ -1,7 +1,6 @@
 #include "runtime/ControlNavigation.h"
 
-#include <cwctype>
-
+#include "runtime/CharCase.h"
 #include "runtime/MessagePump.h"
 #include "runtime/UserControl.h"
 
@@ -36,25 +35,27 @@ BOOL CALLBACK findAccessKey(HWND hwnd, LPARAM param) {
     return FALSE;
 }
 
-bool accessKey(const MSG& msg) {
-    if (!msg.hwnd) return false;
-    AccessKeySearch search{GetAncestor(msg.hwnd, GA_ROOT), static_cast<wchar_t>(towlower(static_cast<wint_t>(msg.wParam))),
-                           nullptr};
-    EnumChildWindows(search.root, findAccessKey, reinterpret_cast<LPARAM>(&search));
-    if (!search.found) return false;
-    search.found->raiseAccessKeyPress(static_cast<int16_t>(msg.wParam));
-    return true;
-}
+bool accessKey(const MSG& msg) { return pressAccessKey(msg.hwnd, static_cast<wchar_t>(msg.wParam)); }
 
 }  // namespace
+
+bool pressAccessKey(HWND from, wchar_t key) {
+    if (!from) return false;
+    AccessKeySearch search{GetAncestor(from, GA_ROOT), lowerCaseChar(key), nullptr};
+    EnumChildWindows(search.root, findAccessKey, reinterpret_cast<LPARAM>(&search));
+    if (!search.found) return false;
+    search.found->raiseAccessKeyPress(static_cast<int16_t>(key));
+    return true;
+}
 
 bool handleControlNavigation(MSG& msg) {
     switch (msg.message) {
         case WM_KEYDOWN: return msg.wParam == VK_TAB && moveFocus(msg);
         case WM_SYSCHAR: return accessKey(msg);
+        // A user control sees its characters (KeyPress) before they count as access keys.
         case WM_CHAR:
-            return isChildWindow(msg.hwnd) && msg.wParam > L' ' && !wants(msg.hwnd, DLGC_WANTCHARS | DLGC_WANTALLKEYS) &&
-                   accessKey(msg);
+            return isChildWindow(msg.hwnd) && msg.wParam > L' ' && !UserControl::fromWindow(msg.hwnd) &&
+                   !wants(msg.hwnd, DLGC_WANTCHARS | DLGC_WANTALLKEYS) && accessKey(msg);
     }
     return false;
 }

@@ -13,4 +13,9 @@ void installControlNavigation();
 // What the message loop calls for each message; true when it was handled.
 bool handleControlNavigation(MSG& msg);
 
+// A character typed in `from`, taken as an access key of a control of its
+// window; true when a control had it. User controls call it themselves with
+// the character their KeyPress handler left.
+bool pressAccessKey(HWND from, wchar_t key);
+
 }  // namespace rt

@@ -1,5 +1,7 @@
 #include "runtime/StdPicture.h"
 
+#include "runtime/ScaleUnits.h"
+
 namespace rt {
 
 std::shared_ptr<StdPicture> StdPicture::fromBitmap(HBITMAP bitmap) {
@@ -44,5 +46,9 @@ SIZE StdPicture::size() const {
     GetObjectW(info.hbmMask, sizeof bm, &bm);
     return {bm.bmWidth, colour ? bm.bmHeight : bm.bmHeight / 2};
 }
+
+int32_t StdPicture::Width() const { return MulDiv(size().cx, 2540, screenPixelsPerInch(LOGPIXELSX)); }
+
+int32_t StdPicture::Height() const { return MulDiv(size().cy, 2540, screenPixelsPerInch(LOGPIXELSY)); }
 
 }  // namespace rt

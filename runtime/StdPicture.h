@@ -3,6 +3,7 @@
 // its handle unless the handle is one the system shares.
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
 
 #include "runtime/Handles.h"
@@ -27,6 +28,9 @@ public:
     HICON icon() const { return type_ == Type::Bitmap ? nullptr : icon_; }
     // Size in pixels.
     SIZE size() const;
+    // Size in HIMETRIC (0.01 mm), from the pixels at the screen's resolution.
+    int32_t Width() const;
+    int32_t Height() const;
 
 private:
     StdPicture(Type type) : type_(type) {}

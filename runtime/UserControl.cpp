@@ -302,8 +302,10 @@ LRESULT UserControl::onMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_CHAR: {
+            // The character the KeyPress handler leaves (0: none) goes on to the access keys.
             int16_t ascii = static_cast<int16_t>(wParam);
             UserControl_KeyPress(ascii);
+            if (ascii > L' ') pressAccessKey(hwnd(), static_cast<wchar_t>(ascii));
             return 0;
         }
         case WM_KEYUP: {

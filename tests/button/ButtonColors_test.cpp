@@ -13,7 +13,7 @@ const int32_t kFace = static_cast<int32_t>(GetSysColor(COLOR_BTNFACE));
 
 // The colour set a button gets, in the order face, light, highlight, shadow,
 // dark shadow, text, text over, mask, lightened face, selection, pale selection.
-Set colorsOf(int32_t scheme, bool soft = false) {
+Set colorsOf(int32_t scheme, bool soft = false, HWND hwnd = nullptr) {
     ButtonState s;
     s.ColorScheme = scheme;
     s.SoftBevel = soft;
@@ -21,7 +21,7 @@ Set colorsOf(int32_t scheme, bool soft = false) {
     s.ForeColor = 0x00FF00;
     s.ForeOver = 0x0000FF;
     s.MaskColor = static_cast<int32_t>(0x8000000F);  // the system's button face
-    setColors(s, nullptr);
+    setColors(s, hwnd);
     const ColorSet& c = s.colors;
     return {c.cFace, c.cLight, c.cHighlight, c.cShadow, c.cDarkShadow, c.cText,
             c.cTextOver, c.cMask, c.cFaceXP, s.selColor, s.selPaleColor};
@@ -42,6 +42,7 @@ TEST(ButtonColors, ShiftAndLighten) {
         EXPECT_EQ(shiftColor(c.color, c.amount, c.blueScaled, c.soft), c.want) << std::hex << c.color;
     const struct { int32_t color, amount, want; } lightens[] = {
         {0x800000, 176, 0xD7B0B0},
+        {0x800000, 128, 0xBF8080},
         {0, 176, 0xB0B0B0},
         {0xFFFFFF, 176, 0xFFFFFF},
     };
@@ -59,4 +60,21 @@ TEST(ButtonColors, Schemes) {
     EXPECT_EQ(system[0], kFace);
     EXPECT_EQ(system[10], lightenColor(static_cast<int32_t>(GetSysColor(COLOR_HIGHLIGHT)), 176));
     for (int32_t scheme : {0, 7, -1}) EXPECT_EQ(colorsOf(scheme), system) << scheme;
+}
+
+// Scheme 4 takes the face and text colours of the parent window's device
+// context (one of its own here, so that they last).
+TEST(ButtonColors, ContainerScheme) {
+    WNDCLASSW wc{CS_OWNDC, DefWindowProcW, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, L"twOwnDC"};
+    RegisterClassW(&wc);
+    HWND parent = CreateWindowW(L"twOwnDC", L"", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    HWND child = CreateWindowW(L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, parent, nullptr, nullptr, nullptr);
+    HDC dc = GetDC(parent);
+    SetBkColor(dc, 0x406080);
+    SetTextColor(dc, 0x00FF00);
+    ReleaseDC(parent, dc);
+    const int32_t sel = static_cast<int32_t>(GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(colorsOf(schemeContainer, false, child), (Set{0x406080, 0x5F7F9F, 0x6F8FAF, 0x002040, 0, 0x00FF00,
+                                                            0x00FF00, kFace, 0x7090B0, sel, lightenColor(sel, 176)}));
+    DestroyWindow(parent);
 }

@@ -12,6 +12,9 @@ TEST(AccessKey, CharacterAfterTheAmpersand) {
         {L"Save && Exit", L""},
         {L"ab&", L""},
         {L"&\u00C4", L"\u00E4"},
+        {L"&&&x", L"x"},
+        {L"A&&B&&C&D", L""},
+        {L"&", L""},
     };
     for (const auto& c : cases) EXPECT_EQ(accessKeyOf(c.caption), c.key) << c.caption;
 }

@@ -58,7 +58,7 @@ struct OneButton {
     const Log& log() const { return one.log; }
 };
 
-enum Kind { Plain, TurnsRight, Disabled, CheckBox };
+enum Kind { Plain, TurnsRight, Disabled, CheckBox, OtherSwallowsKeys, OtherTurnsXIntoS };
 constexpr int LD = MOUSEEVENTF_LEFTDOWN, LU = MOUSEEVENTF_LEFTUP, RD = MOUSEEVENTF_RIGHTDOWN,
               RU = MOUSEEVENTF_RIGHTUP, MD = MOUSEEVENTF_MIDDLEDOWN, MU = MOUSEEVENTF_MIDDLEUP;
 // Besides the mouse buttons: keys pressed and released, a wait longer than a
@@ -93,6 +93,13 @@ TEST(skinButtonInput, EventsOfMouseAndKeys) {
         {"Alt+S after a right press", Plain, {RD, RU, kOther, down(ALT), down('S'), up('S'), up(ALT)},
          {L"MouseDown 2 0 [0]", L"MouseUp 2 0 [0]", L"Click [0]", L"KeyUp 18 [0]"}},
         {"S alone", Plain, {kOther, down('S'), up('S')}, {L"Click [0]", L"KeyUp 83 [0]"}},
+        // The focused button's KeyPress sees a character before it counts as an access key.
+        {"S swallowed by KeyPress", OtherSwallowsKeys, {kOther, down('S'), up('S')}, {}},
+        {"X made S by KeyPress", OtherTurnsXIntoS, {kOther, down('X'), up('X')}, {L"Click [0]", L"KeyUp 88 [0]"}},
+        {"S on itself", Plain, {down('S'), up('S')},
+         {L"KeyDown 83 [0]", L"KeyPress 115 [0]", L"Click [0]", L"KeyUp 83 [0]"}},
+        {"Space checks", CheckBox, {down(SP), up(SP)},
+         {L"KeyDown 32 [0]", L"KeyPress 32 [2]", L"KeyUp 32 [2]", L"Click checked [2]"}},
         {"disabled", Disabled, {LD, LU, kOther, down(ALT), down('S'), up('S'), up(ALT)}, {}},
     };
     for (const auto& c : cases) {
@@ -100,6 +107,9 @@ TEST(skinButtonInput, EventsOfMouseAndKeys) {
         Logged other(t.host, L"other", {20, 60, 120, 85}, L"&Cancel");
         button::skinButton& b = t.one.b;
         if (c.kind == TurnsRight) b.events.MouseDown = [](int16_t& button, int16_t&, float&, float&) { button = 2; };
+        if (c.kind == OtherSwallowsKeys) other.b.events.KeyPress = [](int16_t& ascii) { ascii = 0; };
+        if (c.kind == OtherTurnsXIntoS)
+            other.b.events.KeyPress = [](int16_t& ascii) { ascii = ascii == 'x' ? 's' : ascii; };
         b.Enabled(c.kind != Disabled);
         b.CheckBoxBehaviour(c.kind == CheckBox);
         t.pointerOnButton();
@@ -163,4 +173,16 @@ TEST(skinButtonInput, Hover) {
     settle(300);
     EXPECT_EQ(t.log(), (Log{L"MouseOver [0]", L"MouseOut [0]", L"MouseOver [0]", L"MouseOut [0]"}));
     DestroyWindow(cover);
+}
+
+// Access keys beyond ASCII: "&\u00C4rger" answers Alt with "\u00E4" and "\u00C4" alike.
+TEST(skinButtonInput, AccessKeyBeyondAscii) {
+    OneButton t;
+    t.one.b.Caption(L"&\u00C4rger");
+    for (wchar_t typed : {L'\u00E4', L'\u00C4'}) {
+        t.one.log.clear();
+        PostMessageW(t.one.b.hwnd(), WM_SYSCHAR, typed, 1 << 29);
+        settle();
+        EXPECT_EQ(t.log(), Log{L"Click [0]"}) << int(typed);
+    }
 }

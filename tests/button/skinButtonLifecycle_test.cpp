@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "button/skinButton.h"
@@ -18,10 +19,10 @@ struct Shown {
         b.ButtonType(type);
         b.show();
     }
-    // Whether a property write repaints the surface now.
-    bool paintsOnWrite() {
+    // Whether a step repaints the surface now (a property write by default).
+    bool paintsOnWrite(const std::function<void()>& step = {}) {
         SetPixelV(b.hDC(), 1, 1, RGB(255, 0, 255));
-        b.SpecialEffect(1);
+        step ? step() : b.SpecialEffect(1);
         return GetPixel(b.hDC(), 1, 1) != RGB(255, 0, 255);
     }
 };
@@ -40,6 +41,31 @@ TEST(skinButtonLifecycle, PaintingFollowsShowHideAndRefresh) {
     EXPECT_FALSE(s.paintsOnWrite());
     s.b.Refresh();
     EXPECT_TRUE(s.paintsOnWrite());
+}
+
+// Becoming or ceasing to be the default button repaints, unless the button
+// has colours of its own.
+TEST(skinButtonLifecycle, DefaultButtonChangeRepaints) {
+    ControlHost host;
+    Shown s(host);
+    for (int32_t scheme : {1, 2}) {
+        s.b.ColorScheme(scheme);
+        for (rt::UserControl* control : {static_cast<rt::UserControl*>(&s.b), static_cast<rt::UserControl*>(nullptr)})
+            EXPECT_EQ(s.paintsOnWrite([&] { host.container().setDefaultControl(control); }), scheme != 2) << scheme;
+    }
+}
+
+// Each size gets a region of its own: type 5 cuts two corner pixels.
+TEST(skinButtonLifecycle, WindowRegionFollowsTheSize) {
+    ControlHost host;
+    Shown s(host, 5, {10, 10, 50, 30});
+    s.b.move({10, 10, 70, 40});
+    rt::unique_hrgn region(CreateRectRgn(0, 0, 0, 0));
+    GetWindowRgn(s.b.hwnd(), region.get());
+    std::vector<bool> inside;  // the corners of the new size, and one pixel past it
+    for (POINT p : {POINT{0, 0}, {59, 0}, {0, 29}, {59, 29}, {60, 29}})
+        inside.push_back(PtInRegion(region.get(), p.x, p.y));
+    EXPECT_EQ(inside, (std::vector<bool>{true, false, false, true, false}));
 }
 
 // A transparent button copies what lies behind it once, at the size it had

@@ -149,6 +149,11 @@ TEST(skinButtonProperties, WriteRules) {
         p.b.Font()->setSize(size);
         EXPECT_EQ(p.b.FontSize(), read) << size;
     }
+    rt::PropertyBag saved;
+    p.b.FontBold(false);
+    p.b.save(saved);
+    p.b.FontBold(true);
+    EXPECT_FALSE(saved.ReadFont(L"FONT", nullptr)->bold());  // the bag keeps the font as it was saved
     p.b.MousePointer(99);
     host.changes.clear();
     for (int32_t bad : {32768, -32769}) EXPECT_EQ(raisedError([&] { p.b.MousePointer(bad); }), 6) << bad;

@@ -1,0 +1,32 @@
+#include "runtime/ScaleUnits.h"
+
+#include <windows.h>
+
+#include "runtime/Handles.h"
+
+namespace rt {
+namespace {
+
+constexpr double kHimetricPerInch = 2540.0;
+
+float convert(float value, ScaleModeConstants from, ScaleModeConstants to, int perInch) {
+    const double pixels = from == vbHimetric ? static_cast<double>(value) * perInch / kHimetricPerInch : value;
+    return static_cast<float>(to == vbHimetric ? pixels * kHimetricPerInch / perInch : pixels);
+}
+
+}  // namespace
+
+int screenPixelsPerInch(int index) {
+    unique_hdc_window screen(nullptr);
+    return GetDeviceCaps(screen.get(), index);
+}
+
+float ScaleX(float width, ScaleModeConstants fromScale, ScaleModeConstants toScale) {
+    return convert(width, fromScale, toScale, screenPixelsPerInch(LOGPIXELSX));
+}
+
+float ScaleY(float height, ScaleModeConstants fromScale, ScaleModeConstants toScale) {
+    return convert(height, fromScale, toScale, screenPixelsPerInch(LOGPIXELSY));
+}
+
+}  // namespace rt

@@ -1,0 +1,328 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "button/ButtonCaption.h"
+#include "button/ButtonColors.h"
+#include "button/ButtonPictures.h"
+#include "button/ButtonPrimitives.h"
+#include "button/TransBlt.h"
+#include "common/TestEnv.h"
+
+using namespace button;
+using Map = std::vector<std::string>;
+using Pixels = std::vector<COLORREF>;
+using Paint = std::function<COLORREF(int, int)>;
+
+namespace {
+
+constexpr COLORREF K = 0x203040, A = 0x0000FF, B = 0x00FF00, C = 0xFF0000, D = 0x00FFFF, kMask = 0xFF00FF;
+
+// DIB pixels hold red and blue the other way round from colour values.
+uint32_t swapRedBlue(uint32_t c) { return RGB(GetBValue(c), GetGValue(c), GetRValue(c)); }
+
+HBITMAP dib(int w, int h, uint32_t** bits, const Paint& colour) {
+    BITMAPINFO bi{{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    HBITMAP bitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, reinterpret_cast<void**>(bits), nullptr, 0);
+    for (int i = 0; i < w * h; ++i) (*bits)[i] = swapRedBlue(colour(i % w, i / w));
+    return bitmap;
+}
+
+rt::PictureRef picture(int w, int h, const Paint& colour) {
+    uint32_t* bits;
+    return rt::StdPicture::fromBitmap(dib(w, h, &bits, colour));
+}
+
+// A 16 x 16 red icon whose left half is transparent.
+rt::PictureRef halfIcon() {
+    const std::vector<uint16_t> andBits(16, 0x00FF);
+    rt::unique_hbitmap mask(CreateBitmap(16, 16, 1, 1, andBits.data()));
+    rt::PictureRef red = picture(16, 16, [](int x, int) { return x < 8 ? 0 : A; });
+    ICONINFO info{TRUE, 0, 0, mask.get(), red->bitmap()};
+    return rt::StdPicture::fromIcon(CreateIconIndirect(&info));
+}
+
+// A memory device context drawing into a w x h DIB, with an unsmoothed caption font.
+struct Canvas {
+    int w, h;
+    uint32_t* bits = nullptr;
+    rt::unique_hdc dc{CreateCompatibleDC(nullptr)};
+    rt::unique_hbitmap bitmap;
+    rt::unique_hfont font{CreateFontW(-13, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, NONANTIALIASED_QUALITY, 0, L"Arial")};
+    rt::select_object bitmapIn, fontIn;
+    Canvas(int w, int h, const Paint& paint)
+        : w(w), h(h), bitmap(dib(w, h, &bits, paint)), bitmapIn(dc.get(), bitmap.get()), fontIn(dc.get(), font.get()) {
+        SetBkMode(dc.get(), TRANSPARENT);
+    }
+    Canvas(int w, int h, COLORREF back = K) : Canvas(w, h, [=](int, int) { return back; }) {}
+    COLORREF at(int x, int y) const { return GdiFlush(), swapRedBlue(bits[y * w + x]); }
+    // Rows of letters: A to D for those colours, '.' the background, '?' others.
+    Map map() const {
+        const std::map<COLORREF, char> letter{{A, 'A'}, {B, 'B'}, {C, 'C'}, {D, 'D'}, {K, '.'}};
+        Map rows(h, std::string(w, '?'));
+        for (int i = 0; i < w * h; ++i)
+            if (letter.count(at(i % w, i / w))) rows[i / w][i % w] = letter.at(at(i % w, i / w));
+        return rows;
+    }
+};
+
+// Custom colours on a grey face: text 0000C0, hovered 00C000, shadow 808080, highlight EFEFEF.
+ButtonState greyButton(int32_t type = 1) {
+    ButtonState s;
+    s.ButtonType = type, s.ColorScheme = schemeCustom, s.BackColor = 0xC0C0C0, s.ForeColor = 0xC0, s.ForeOver = 0xC000;
+    s.MaskColor = kMask, s.Wi = 60, s.He = 30, s.rcFocus = {1, 1, 7, 5};
+    s.UseMaskColor = s.Enabled = s.ShowFocusRect = s.hasFocus = true;
+    setColors(s, nullptr);
+    return s;
+}
+
+void focus(HDC dc, bool shown, bool hasFocus, int times) {
+    ButtonState s = greyButton();
+    s.ShowFocusRect = shown;
+    s.hasFocus = hasFocus;
+    for (int i = 0; i < times; ++i) drawFocus(dc, s);
+}
+
+// Each shape on a canvas of the button's size; `want` as Canvas::map shows it.
+const struct Shape {
+    const char* name;
+    int w, h;
+    std::function<void(HDC, const ButtonState&)> draw;
+    Map want;
+} kShapes[] = {
+    {"outline", 6, 4, [](HDC dc, auto&) { drawRectangle(dc, 0, 0, 6, 4, A, true); },
+     {"AAAAAA", "A....A", "A....A", "AAAAAA"}},
+    {"fill", 6, 4, [](HDC dc, auto&) { drawRectangle(dc, 1, 1, 3, 2, A, false); },
+     {"......", ".AAA..", ".AAA..", "......"}},
+    {"lines without their end pixel, a pixel", 6, 3,
+     [](HDC dc, auto&) {
+         drawLine(dc, 0, 1, 6, 1, A);
+         drawLine(dc, 2, 0, 2, 0, B);
+         drawLine(dc, 0, 2, 3, 2, B);
+         setPixel(dc, 5, 0, C);
+     },
+     {".....C", "AAAAAA", "BBB..."}},
+    {"single ring at the edge", 6, 5, [](HDC dc, auto& s) { drawFrame(dc, s, A, B, C, D, 0, true); },
+     {"AAAAAB", "A....B", "A....B", "A....B", "BBBBBB"}},
+    {"two rings one pixel in", 7, 6, [](HDC dc, auto& s) { drawFrame(dc, s, A, B, C, D, -1, false); },
+     {".......", ".AAAAB.", ".ACCDB.", ".ADDDB.", ".BBBBB.", "......."}},
+    {"focus drawn twice", 8, 6, [](HDC dc, auto&) { focus(dc, true, true, 2); }, Map(6, "........")},
+    {"focus not shown", 8, 6, [](HDC dc, auto&) { focus(dc, false, true, 1); }, Map(6, "........")},
+    {"focus elsewhere", 8, 6, [](HDC dc, auto&) { focus(dc, true, false, 1); }, Map(6, "........")},
+};
+
+}  // namespace
+
+TEST(ButtonPrimitives, Shapes) {
+    for (const Shape& shape : kShapes) {
+        Canvas canvas(shape.w, shape.h);
+        ButtonState s;
+        s.Wi = shape.w, s.He = shape.h;
+        shape.draw(canvas.dc.get(), s);
+        EXPECT_EQ(canvas.map(), shape.want) << shape.name;
+    }
+    Canvas oval(21, 21), once(8, 6);
+    drawEllipse(oval.dc.get(), 0, 0, 21, 21, A, B);
+    EXPECT_EQ((Pixels{oval.at(1, 1), oval.at(0, 10), oval.at(10, 10)}), (Pixels{K, A, B}));
+    SetTextColor(once.dc.get(), A);
+    focus(once.dc.get(), false, true, 1);
+    focus(once.dc.get(), true, false, 1);
+    EXPECT_EQ(GetTextColor(once.dc.get()), A);  // untouched when nothing is drawn
+    focus(once.dc.get(), true, true, 1);
+    EXPECT_NE(once.map(), Map(6, "........"));
+    EXPECT_EQ(GetTextColor(once.dc.get()), 0x0000C0u);  // cText
+}
+
+TEST(ButtonCaption, RectanglesByPicturePosition) {
+    Canvas canvas(100, 25);
+    SIZE t;
+    GetTextExtentPoint32A(canvas.dc.get(), "Start", 5, &t);
+    const int tw = t.cx, th = t.cy;
+    // Centred in the client area less a 1-pixel edge and the 16-pixel
+    // picture's side, 4 pixels short of a picture right or below.
+    const struct { int32_t pos, wi, left, top; } cases[] = {
+        {0, 100, 17 + (83 - tw) / 2, 1 + (24 - th) / 2}, {1, 100, 1 + (79 - tw) / 2, 1 + (24 - th) / 2},
+        {2, 100, 1 + (99 - tw) / 2, 17 + (8 - th) / 2},  {3, 100, 1 + (99 - tw) / 2, 1 + (4 - th) / 2},
+        {4, tw - 2, 0, 1 + (24 - th) / 2},  // wider than the room: (-3) \ 2 = -1
+        {7, 100, 1, 2 + (24 - th) / 2},     // measured where rcTextDown was, not moved
+    };
+    ButtonState s = greyButton();
+    s.Caption = L"Start";
+    s.PictureNormal = halfIcon();
+    s.He = 25;
+    for (const auto& c : cases) {
+        s.PicturePosition = c.pos;
+        s.Wi = c.wi;
+        calcPicSize(s);
+        calcTextRects(canvas.dc.get(), s);
+        const RECT &r = s.rcText, &down = s.rcTextDown;
+        EXPECT_EQ((std::vector<LONG>{r.left, r.top, r.right, r.bottom, down.left, down.bottom, s.textW, s.textH}),
+                  (std::vector<LONG>{c.left, c.top, c.left + tw, c.top + th, c.left + 1, c.top + th + 1, tw, th}))
+            << c.pos;
+    }
+    EXPECT_EQ(s.picX, (tw - 18) / 2);  // placed at the end: centred for position 4
+    EXPECT_EQ(std::make_pair(s.PictureNormal->Width(), s.picW), std::make_pair(423, 16));  // HIMETRIC at 96 dpi
+}
+
+// The caption block (30, 6, 70, 19) on a 100 x 25 button, a 16 x 16 picture.
+TEST(ButtonPictures, PlaceAgainstTheCaption) {
+    const struct { int32_t pos; const wchar_t* caption; std::pair<int32_t, int32_t> at; } cases[] = {
+        {0, L"x", {10, 4}}, {1, L"x", {74, 4}}, {2, L"x", {42, -12}}, {3, L"x", {42, 21}},
+        {4, L"x", {42, 4}}, {0, L"", {42, 4}},  {1, L"  ", {42, 4}},   {7, L"x", {-5, -5}},
+    };
+    for (const auto& c : cases) {
+        ButtonState s;
+        s.Wi = 100, s.He = 25, s.rcText = {30, 6, 70, 19}, s.picW = s.picH = 16, s.picX = s.picY = -5;
+        s.PicturePosition = c.pos;
+        s.Caption = c.caption;
+        s.PictureOver = halfIcon();
+        calcPicPos(s);
+        EXPECT_EQ(std::make_pair(s.picX, s.picY), c.at) << c.pos;
+    }
+}
+
+// Across the middle of an "I" (1 pixel wide), from one column left of the
+// plain caption to two right: rcTextDown is +1, effect copies one further.
+TEST(ButtonCaption, StatesAndEffects) {
+    const COLORREF text = 0x0000C0, over = 0x00C000, shadow = 0x808080, highlight = 0xEFEFEF;
+    const struct { uint8_t state; int fx, type; bool soft, hovered; Pixels want; } cases[] = {
+        {0, 1, 1, 0, 0, {0xE8E8E8, text, 0x989898, K}}, {0, 1, 1, 1, 0, {0xD4D4D4, text, 0xACACAC, K}},
+        {1, 2, 1, 0, 0, {0x989898, over, 0xE8E8E8, K}}, {2, 3, 1, 0, 0, {K, K, over, 0x989898}},
+        {2, 0, 4, 0, 0, {K, K, 0xDFDFDF, K}},
+        {0, 3, 3, 0, 0, {K, text, 0xC8C8C8, K}},  // cFaceXP under types 3, 4, 14
+        {0, 3, 9, 0, 1, {K, text, 0xB0B0D7, K}},  // the pale hover face under type 9
+        {3, 1, 1, 0, 0, {K, shadow, highlight, K}}, {4, 1, 1, 0, 0, {K, shadow, K, K}},
+        {5, 0, 1, 0, 0, {K, 0x6E8888, K, K}},       {6, 0, 1, 0, 0, {K, 0xC0C0C0, highlight, K}},
+        {7, 0, 1, 0, 0, {K, highlight, 0x4E4E4E, K}},
+        {200, 1, 1, 0, 0, {K, 0x123456, K, K}},  // the context's own text colour
+    };
+    auto draw = [](Canvas& canvas, uint8_t state, int fx = 0, int32_t type = 1, bool soft = 0, bool hovered = 0) {
+        ButtonState s = greyButton(type);
+        s.Caption = L"&I", s.SpecialEffect = fx, s.SoftBevel = soft, s.isOver = hovered, s.selPaleColor = 0xD8D8FF;
+        s.ColorScheme = hovered ? 1 : schemeCustom;
+        SetTextColor(canvas.dc.get(), 0x123456);
+        calcTextRects(canvas.dc.get(), s);
+        drawCaption(canvas.dc.get(), s, state);
+        return s.lastTextState;
+    };
+    Canvas plain(60, 30);
+    draw(plain, 4);
+    int top = 0;
+    while (top < 60 * 30 && plain.at(top % 60, top / 60) != shadow) ++top;
+    const int x = top % 60, y = top / 60 + 4;
+    for (const auto& c : cases) {
+        Canvas canvas(60, 30);
+        EXPECT_EQ(draw(canvas, c.state, c.fx, c.type, c.soft, c.hovered), c.state);
+        EXPECT_EQ((Pixels{canvas.at(x - 1, y), canvas.at(x, y), canvas.at(x + 1, y), canvas.at(x + 2, y)}), c.want)
+            << int(c.state) << " " << c.fx << " " << c.type;
+    }
+    // The access key's underline, one row under the letter.
+    EXPECT_EQ((Pixels{plain.at(x, y + 4), plain.at(x, y + 5), plain.at(x, y + 6)}), (Pixels{shadow, K, shadow}));
+}
+
+TEST(ButtonPictures, Compositing) {
+    const PixelMode sil{.maskColor = kMask, .silColor = 0xAA, .darkOnly = true};
+    const PixelMode grey{.maskColor = kMask, .greyscale = true}, fade{.maskColor = kMask, .fade = true};
+    const struct { int32_t picture, background; PixelMode mode; int32_t want; } cases[] = {
+        {0xFFFFFF, 0, grey, 0xFEFEFE},  // 76.5 rounds to 76, 254.5 to 254
+        {0x0000FF, 0, grey, 0x4C4C4C}, {0x00FF00, 0, grey, 0x969696}, {0xFF0000, 0, grey, 0x1C1C1C},
+        {0x808080, 0, grey, 0x808080}, {0x0F0F0F, 0, grey, 0x0E0E0E},
+        {0xFFFFFF, 0, fade, 0xAAAAAA}, {0, 0xFFFFFF, fade, 0x555555}, {0x646464, 0xC8C8C8, fade, 0x858585},
+        {0x808080, 1, sil, 0xAA}, {0x808081, 1, sil, 1},  // red + green + blue 384, and 385: too light
+        {kMask, 1, sil, 1}, {kMask, 1, grey, 1}, {kMask, 1, fade, 1},
+        {kMask, 1, {.maskColor = kMask, .useMaskColor = false}, kMask},
+    };
+    for (const auto& c : cases) EXPECT_EQ(blendPixel(c.picture, c.background, c.mode), c.want) << std::hex << c.picture;
+}
+
+// Rows of 5 and 17 pixels (not a whole number of 4-byte words) line up as
+// those of 16 do; an icon's transparent part takes the mask colour.
+TEST(ButtonPictures, TransBltLinesUpPixels) {
+    const Paint pixel = [](int x, int y) -> COLORREF { return x == 1 && y == 1 ? kMask : RGB(x * 10, y * 60, 99); };
+    const Paint under = [](int x, int y) -> COLORREF { return RGB(x, y, 7); };
+    for (int w : {5, 16, 17}) {
+        Canvas canvas(24, 6, under);
+        transBlt(canvas.dc.get(), 3, 2, w, 3, *picture(w, 3, pixel), {.maskColor = kMask});
+        int wrong = 0;
+        for (int i = 0; i < 24 * 6; ++i) {
+            const int x = i % 24, y = i / 24;
+            const bool inside = x >= 3 && x < 3 + w && y >= 2 && y < 5 && pixel(x - 3, y - 2) != kMask;
+            wrong += canvas.at(x, y) != (inside ? pixel(x - 3, y - 2) : under(x, y));
+        }
+        EXPECT_EQ(wrong, 0) << w;
+    }
+    for (bool useMask : {true, false}) {
+        Canvas canvas(16, 16);
+        transBlt(canvas.dc.get(), 0, 0, 16, 16, *halfIcon(), {.maskColor = kMask, .useMaskColor = useMask});
+        EXPECT_EQ((Pixels{canvas.at(2, 8), canvas.at(12, 8)}), (Pixels{useMask ? K : kMask, A}));
+    }
+}
+
+// Every operation leaves the context holding what it held and frees what it made.
+TEST(ButtonDrawing, TenThousandPaintsLeaveNothingBehind) {
+    Canvas canvas(60, 30);
+    HDC dc = canvas.dc.get();
+    auto held = [dc] {
+        return std::vector{GetCurrentObject(dc, OBJ_PEN), GetCurrentObject(dc, OBJ_BRUSH),
+                           GetCurrentObject(dc, OBJ_FONT), GetCurrentObject(dc, OBJ_BITMAP)};
+    };
+    const auto before = held();
+    ButtonState s = greyButton();
+    s.Caption = L"&Start";
+    const rt::PictureRef pictures[] = {halfIcon(), picture(16, 16, [](int x, int) { return x * 9; })};
+    const long start = rt::gdiOwnedCount();
+    for (int i = 0; i < 10000; ++i) {
+        s.PictureNormal = pictures[i % 2];
+        s.SpecialEffect = i % 4;
+        if (i % 100 == 0) {
+            s.PicturePosition = i / 100 % 5;
+            calcPicSize(s);
+            calcTextRects(dc, s);
+        }
+        kShapes[i % std::size(kShapes)].draw(dc, s);
+        if (i % 6 == 0) drawEllipse(dc, 0, 0, 60, 30, A, B);
+        drawCaption(dc, s, static_cast<uint8_t>(i % 9));
+        drawPictures(dc, s, static_cast<uint8_t>(i % 3));
+    }
+    EXPECT_EQ(rt::gdiOwnedCount(), start);
+    EXPECT_EQ(held(), before);
+}
+
+// Captions in every state and effect, then pictures of types 1, 3, 5 (an
+// icon), 6, 9 and greyscale at rest, hovered, pressed and disabled, without
+// and with an effect.
+TEST(ButtonDrawing, ContactSheet) {
+    constexpr int cw = 104, ch = 30;
+    Canvas sheet(8 * cw, 10 * ch, 0xFFFFFF);
+    const rt::PictureRef disc = picture(16, 16, [](int x, int y) -> COLORREF {
+        return (x - 8) * (x - 8) + (y - 8) * (y - 8) > 56 ? kMask : RGB(40 + x * 12, 90 + y * 8, 200 - x * 8);
+    });
+    const int types[] = {1, 3, 5, 6, 9, 1}, pictureStates[] = {picturesUp, picturesUp, picturesDown, picturesDisabled};
+    const uint8_t captions[] = {captionUp, captionHover, captionDown, captionEngraved};
+    for (int i = 0; i < 80; ++i) {
+        const int col = i % 8, row = i / 8, look = col % 4;
+        Canvas c(cw - 4, ch - 4);
+        ButtonState s = greyButton(row < 4 ? 1 : types[row - 4]);
+        s.Wi = cw - 4, s.He = ch - 4, s.Caption = L"&Start game", s.SpecialEffect = row < 4 ? row : col / 4 * 2;
+        if (row >= 4) s.PictureNormal = row == 6 ? halfIcon() : disc;
+        s.UseGreyscale = row == 9, s.isOver = row >= 4 && look == 1;
+        calcPicSize(s);
+        calcTextRects(c.dc.get(), s);
+        drawRectangle(c.dc.get(), 0, 0, s.Wi, s.He, s.colors.cFace, false);
+        drawCaption(c.dc.get(), s, row < 4 ? col : captions[look]);
+        drawPictures(c.dc.get(), s, static_cast<uint8_t>(pictureStates[look]));
+        BitBlt(sheet.dc.get(), col * cw + 2, row * ch + 2, s.Wi, s.He, c.dc.get(), 0, 0, SRCCOPY);
+    }
+    // A BMP (the DIB's rows behind the two headers); the test run converts it to PNG.
+    const BITMAPINFOHEADER info{sizeof info, sheet.w, -sheet.h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    const DWORD size = 4 * sheet.w * sheet.h, offset = sizeof(BITMAPFILEHEADER) + sizeof info;
+    const BITMAPFILEHEADER file{0x4D42, offset + size, 0, 0, offset};
+    auto bytes = [](const void* p, size_t n) { return GdiFlush(), std::string(static_cast<const char*>(p), n); };
+    const std::wstring dir = testenv::buildDir() + L"\\artefacts";
+    CreateDirectoryW(dir.c_str(), nullptr);
+    EXPECT_TRUE(testenv::writeFile(dir + L"\\button-contact-sheet.bmp",
+                                   bytes(&file, sizeof file) + bytes(&info, sizeof info) + bytes(sheet.bits, size)));
+}
