@@ -28,8 +28,10 @@ void Window::registerClass(const wchar_t* className, UINT style, HBRUSH backgrou
 
 HWND Window::create(const wchar_t* className, DWORD exStyle, DWORD style, const wchar_t* title, int x, int y,
                     int width, int height, HWND parent, HMENU menuOrId) {
-    return CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, menuOrId, App::hInstance(),
-                           this);
+    HWND made = CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, menuOrId,
+                                App::hInstance(), this);
+    if (!made) hwnd_ = nullptr;  // refused after WM_NCCREATE had named it
+    return made;
 }
 
 LRESULT Window::onMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
