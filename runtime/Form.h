@@ -6,6 +6,15 @@
 // window and lets the controls go once every event running has returned.
 // The form draws its background picture and, over it, its windowless
 // controls; it hands the notifications of its platform controls to them.
+//
+//   class frmDemo : public rt::Form {
+//       rt::TextBox& txtIp() { return textBox(L"txtIp"); }
+//       void bindEvents() override {
+//           txtIp().KeyPress = [this](int16_t& KeyAscii) { txtIp_KeyPress(KeyAscii); };
+//           for (int16_t i = 0; i < 8; ++i) menu(L"mnuGame", i).Click = [this, i] { mnuGame_Click(i); };
+//       }
+//       ...
+//   };
 #include <functional>
 #include <memory>
 #include <string>

@@ -15,16 +15,29 @@
 
 using namespace testenv;
 
-TEST(FormLifecycle, UnloadFromItsOwnButtonsClickThenLoadAgainWithFreshControls) {
+// A button's Click, then a list box's KeyPress (Enter), unload the form;
+// the controls (with their fonts) go only once the event has returned.
+TEST(FormLifecycle, UnloadFromInsideItsOwnEventsThenLoadAgainWithFreshControls) {
     TestForm f;
-    f.bind = [](TestForm& f) { f.userControl<button::skinButton>(L"cmd").events.Click = [&f] { f.Unload(); }; };
+    long gdiInEvent = 0;
+    auto unload = [&] { f.Unload(), gdiInEvent = rt::gdiOwnedCount(); };
+    f.bind = [&](TestForm& f) {
+        f.userControl<button::skinButton>(L"cmd").events.Click = unload;
+        f.listBox(L"lst").KeyPress = [&](int16_t&) { unload(); };
+    };
     for (int round = 0; round < 2; ++round) {
         f.Show();
         settle();
         EXPECT_EQ(f.textBox(L"txt").Text(), L"");
         f.textBox(L"txt").Text(L"typed");
-        click(f.userControl<rt::UserControl>(L"cmd").hwnd(), 20, 10);
+        if (round == 0) {
+            click(f.userControl<rt::UserControl>(L"cmd").hwnd(), 20, 10);
+        } else {
+            f.listBox(L"lst").SetFocus();
+            type(VK_RETURN);
+        }
         EXPECT_FALSE(f.isLoaded());
+        EXPECT_GT(gdiInEvent, rt::gdiOwnedCount());
     }
     EXPECT_EQ(f.events, std::vector<std::wstring>({L"Form_Load", L"txt.Change", L"Form_Unload", L"Form_Load",
                                                    L"txt.Change", L"Form_Unload"}));
