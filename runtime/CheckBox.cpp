@@ -4,8 +4,8 @@
 
 namespace rt {
 
-CheckBox::CheckBox(Form& form, const ControlSpec& spec, const FontRef& font)
-    : WindowedControl(form, spec, font, L"BUTTON", WS_TABSTOP | BS_3STATE, 0) {}
+CheckBox::CheckBox(Form& form, const ControlLayout& row, const FontRef& font)
+    : WindowedControl(form, row, font, L"BUTTON", WS_TABSTOP | BS_3STATE, 0) {}
 
 void CheckBox::create() {
     WindowedControl::create();

@@ -13,7 +13,7 @@ enum CheckBoxValue : int16_t { vbUnchecked = 0, vbChecked = 1, vbGrayed = 2 };
 
 class CheckBox : public WindowedControl {
 public:
-    CheckBox(Form& form, const ControlSpec& spec, const FontRef& font);
+    CheckBox(Form& form, const ControlLayout& row, const FontRef& font);
 
     int16_t Value() const { return value_; }
     // Outside 0 to 2: error 380.

@@ -4,16 +4,16 @@
 
 namespace rt {
 
-Control::Control(Form& form, const ControlSpec& spec)
+Control::Control(Form& form, const ControlLayout& row)
     : form_(form),
-      name_(spec.name),
-      index_(spec.index),
-      tabIndex_(spec.tabIndex),
-      left_(spec.left),
-      top_(spec.top),
-      width_(spec.width),
-      height_(spec.height),
-      visible_(spec.visible) {}
+      name_(row.name),
+      index_(row.index),
+      tabIndex_(row.tabIndex),
+      left_(row.at.left),
+      top_(row.at.top),
+      width_(row.at.width),
+      height_(row.at.height),
+      visible_(row.visible) {}
 
 void Control::Visible(bool on) {
     if (visible_ == on) return;

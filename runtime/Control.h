@@ -25,7 +25,7 @@ void raiseEvent(const Handler& handler, Args&... args) {
 
 class Control {
 public:
-    Control(Form& form, const ControlSpec& spec);
+    Control(Form& form, const ControlLayout& row);
     virtual ~Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;

@@ -26,16 +26,16 @@ bool isLoadedForm(Form* form) {
     return std::find(list.begin(), list.end(), form) != list.end();
 }
 
-std::unique_ptr<Control> makeControl(Form& form, const ControlSpec& spec, const FontRef& formFont) {
-    const FontRef& font = spec.font ? spec.font : formFont;
-    switch (spec.kind) {
-        case ControlKind::Label: return std::make_unique<Label>(form, spec, font);
-        case ControlKind::TextBox: return std::make_unique<TextBox>(form, spec, font);
-        case ControlKind::CheckBox: return std::make_unique<CheckBox>(form, spec, font);
-        case ControlKind::Image: return std::make_unique<Image>(form, spec);
-        case ControlKind::ListBox: return std::make_unique<ListBox>(form, spec, font);
-        case ControlKind::Line: return std::make_unique<Line>(form, spec);
-        case ControlKind::User: return std::make_unique<UserControlSite>(form, spec);
+std::unique_ptr<Control> makeControl(Form& form, const ControlLayout& row, const FontRef& formFont) {
+    const FontRef& font = row.font ? row.font : formFont;
+    switch (row.kind) {
+        case ControlKind::Label: return std::make_unique<Label>(form, row, font);
+        case ControlKind::TextBox: return std::make_unique<TextBox>(form, row, font);
+        case ControlKind::CheckBox: return std::make_unique<CheckBox>(form, row, font);
+        case ControlKind::Image: return std::make_unique<Image>(form, row);
+        case ControlKind::ListBox: return std::make_unique<ListBox>(form, row, font);
+        case ControlKind::Line: return std::make_unique<Line>(form, row);
+        case ControlKind::User: return std::make_unique<UserControlSite>(form, row);
     }
     raiseStandard(errInvalidCall);
 }
@@ -121,8 +121,8 @@ void Form::Load() {
 // Windows are made in Tab order, the order the keyboard follows between them.
 void Form::createControls() {
     std::vector<Control*> byTabIndex;
-    for (const ControlSpec& spec : layout_.controls) {
-        content_->controls.push_back(makeControl(*this, spec, content_->font));
+    for (const ControlLayout& row : layout_.controls) {
+        content_->controls.push_back(makeControl(*this, row, content_->font));
         byTabIndex.push_back(content_->controls.back().get());
     }
     auto key = [](const Control* c) { return c->TabIndex() < 0 ? INT_MAX : c->TabIndex(); };
@@ -131,7 +131,7 @@ void Form::createControls() {
 }
 
 void Form::createMenus() {
-    for (const MenuSpec& spec : layout_.menus) content_->menus.push_back(std::make_unique<MenuItem>(spec));
+    for (const MenuLayout& row : layout_.menus) content_->menus.push_back(std::make_unique<MenuItem>(row));
 }
 
 // A window icon that cannot be loaded leaves the platform's default one.
@@ -319,8 +319,8 @@ void Form::PopupMenu(const std::wstring& name, int xTwips, int yTwips) {
     }
     POINT at{twipsToPixels(xTwips), twipsToPixels(yTwips)};
     ClientToScreen(hwnd(), &at);
-    UINT chosen = TrackPopupMenu(popup.get(), TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, hwnd(),
-                                 nullptr);
+    UINT chosen =
+        TrackPopupMenu(popup.get(), TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, hwnd(), nullptr);
     if (chosen >= 1 && chosen <= listed.size()) atEventBoundary([&] { raiseEvent(listed[chosen - 1]->Click); });
 }
 

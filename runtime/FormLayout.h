@@ -21,20 +21,24 @@ inline int twipsToPixels(int twips) { return twips / kTwipsPerPixel; }
 
 enum class ControlKind { Label, TextBox, CheckBox, Image, ListBox, Line, User };
 
-// A new instance of a user control, for ControlSpec::create.
+// A new instance of a user control, for ControlLayout::create.
 template <typename T>
 std::unique_ptr<UserControl> newUserControl() {
     return std::make_unique<T>();
 }
 
+struct TwipsRect {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
 // One control. Windowless ones (labels, images, lines) are drawn in the
 // order of the layout, each over the ones before it; a line runs from
 // (left, top) to (left + width, top + height).
-struct ControlSpec {
+struct ControlLayout {
     ControlKind kind = ControlKind::Label;
     std::wstring name;
     int16_t index = -1;  // place in a control array; -1 when it is in none
-    int left = 0, top = 0, width = 0, height = 0;
+    TwipsRect at;
     std::wstring text;  // caption or text
     FontRef font;       // none: the form's font
     int tabIndex = -1;  // keyboard order of the controls that take the focus
@@ -45,13 +49,13 @@ struct ControlSpec {
     COLORREF lineColor = 0;
     int16_t mousePointer = 0;  // 99: mouseIcon
     PictureRef mouseIcon;
-    PropertyBag properties;                          // user controls: the stored form
+    PropertyBag properties;                              // user controls: the stored form
     std::unique_ptr<UserControl> (*create)() = nullptr;  // user controls: a new instance
 };
 
 // One menu entry; entries name the menu they belong to by its name. A menu
 // whose entries are listed is shown as a popup only.
-struct MenuSpec {
+struct MenuLayout {
     std::wstring name;
     int16_t index = -1;
     std::wstring caption;
@@ -72,8 +76,8 @@ struct FormLayout {
     int iconResource = 0;  // 0: none
     PictureRef picture;    // drawn at the client area's top left corner
     FontRef font;          // none: MS Sans Serif 8.25
-    std::vector<ControlSpec> controls;
-    std::vector<MenuSpec> menus;
+    std::vector<ControlLayout> controls;
+    std::vector<MenuLayout> menus;
 };
 
 }  // namespace rt

@@ -16,8 +16,8 @@ void drawPicture(HDC dc, const StdPicture& picture, int x, int y) {
     }
 }
 
-Image::Image(Form& form, const ControlSpec& spec)
-    : Control(form, spec), picture_(spec.picture), mousePointer_(spec.mousePointer), mouseIcon_(spec.mouseIcon) {}
+Image::Image(Form& form, const ControlLayout& row)
+    : Control(form, row), picture_(row.picture), mousePointer_(row.mousePointer), mouseIcon_(row.mouseIcon) {}
 
 RECT Image::paintArea() const {
     RECT r = pixelRect();
@@ -44,8 +44,6 @@ bool Image::hitTest(POINT client) const {
     return Visible() && PtInRect(&r, client);
 }
 
-HCURSOR Image::cursor() const {
-    return mousePointer_ == vbCustom && mouseIcon_ ? mouseIcon_->icon() : nullptr;
-}
+HCURSOR Image::cursor() const { return mousePointer_ == vbCustom && mouseIcon_ ? mouseIcon_->icon() : nullptr; }
 
 }  // namespace rt

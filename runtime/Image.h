@@ -10,7 +10,7 @@ namespace rt {
 
 class Image : public Control {
 public:
-    Image(Form& form, const ControlSpec& spec);
+    Image(Form& form, const ControlLayout& row);
 
     const PictureRef& Picture() const { return picture_; }
     void Picture(PictureRef picture);

@@ -4,8 +4,8 @@
 
 namespace rt {
 
-Label::Label(Form& form, const ControlSpec& spec, const FontRef& font)
-    : Control(form, spec), caption_(spec.text), font_(font->clone()) {}
+Label::Label(Form& form, const ControlLayout& row, const FontRef& font)
+    : Control(form, row), caption_(row.text), font_(font->clone()) {}
 
 void Label::Caption(const std::wstring& text) {
     if (caption_ == text) return;

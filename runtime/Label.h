@@ -8,7 +8,7 @@ namespace rt {
 
 class Label : public Control {
 public:
-    Label(Form& form, const ControlSpec& spec, const FontRef& font);
+    Label(Form& form, const ControlLayout& row, const FontRef& font);
 
     const std::wstring& Caption() const { return caption_; }
     void Caption(const std::wstring& text);

@@ -6,7 +6,7 @@ namespace rt {
 
 class Line : public Control {
 public:
-    Line(Form& form, const ControlSpec& spec) : Control(form, spec), colour_(spec.lineColor) {}
+    Line(Form& form, const ControlLayout& row) : Control(form, row), colour_(row.lineColor) {}
 
     COLORREF BorderColor() const { return colour_; }
     void BorderColor(COLORREF colour);

@@ -6,8 +6,8 @@
 
 namespace rt {
 
-ListBox::ListBox(Form& form, const ControlSpec& spec, const FontRef& font)
-    : WindowedControl(form, spec, font, L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+ListBox::ListBox(Form& form, const ControlLayout& row, const FontRef& font)
+    : WindowedControl(form, row, font, L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                       WS_EX_CLIENTEDGE) {}
 
 void ListBox::AddItem(const std::wstring& item) {

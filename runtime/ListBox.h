@@ -8,7 +8,7 @@ namespace rt {
 
 class ListBox : public WindowedControl {
 public:
-    ListBox(Form& form, const ControlSpec& spec, const FontRef& font);
+    ListBox(Form& form, const ControlLayout& row, const FontRef& font);
 
     void AddItem(const std::wstring& item);
     void Clear();

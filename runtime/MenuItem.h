@@ -9,9 +9,13 @@ namespace rt {
 
 class MenuItem {
 public:
-    explicit MenuItem(const MenuSpec& spec)
-        : name_(spec.name), index_(spec.index), parent_(spec.parent), caption_(spec.caption),
-          visible_(spec.visible), enabled_(spec.enabled) {}
+    explicit MenuItem(const MenuLayout& row)
+        : name_(row.name),
+          index_(row.index),
+          parent_(row.parent),
+          caption_(row.caption),
+          visible_(row.visible),
+          enabled_(row.enabled) {}
 
     const std::wstring& Name() const { return name_; }
     int16_t Index() const { return index_; }

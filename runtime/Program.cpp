@@ -1,7 +1,7 @@
 #include "runtime/Program.h"
 
-#include <windows.h>
 #include <objbase.h>
+#include <windows.h>
 
 #include "runtime/EventBoundary.h"
 #include "runtime/Form.h"

@@ -109,7 +109,6 @@ SIZE StdPicture::size() const {
     return {bm.bmWidth, colour ? bm.bmHeight : bm.bmHeight / 2};
 }
 
-
 std::shared_ptr<StdPicture> StdPicture::fromIconResource(int id, int size, int bitsPerPixel, HMODULE module) {
     module = orProgram(module);
     auto [group, groupBytes] = resourceBytes(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */);
@@ -131,8 +130,8 @@ std::shared_ptr<StdPicture> StdPicture::fromBitmapResource(int id, HMODULE modul
 }
 
 std::shared_ptr<StdPicture> StdPicture::fromCursorResource(int id, HMODULE module) {
-    auto cursor = static_cast<HCURSOR>(
-        LoadImageW(orProgram(module), MAKEINTRESOURCEW(id), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE));
+    auto cursor =
+        static_cast<HCURSOR>(LoadImageW(orProgram(module), MAKEINTRESOURCEW(id), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE));
     if (!cursor) resourceNotFound(id);
     return fromCursor(cursor);
 }

@@ -12,10 +12,10 @@ int16_t shiftState() {
     return shift;
 }
 
-TextBox::TextBox(Form& form, const ControlSpec& spec, const FontRef& font)
-    : WindowedControl(form, spec, font, L"EDIT", WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE),
-      lastText_(spec.text),
-      maxLength_(spec.maxLength) {}
+TextBox::TextBox(Form& form, const ControlLayout& row, const FontRef& font)
+    : WindowedControl(form, row, font, L"EDIT", WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE),
+      lastText_(row.text),
+      maxLength_(row.maxLength) {}
 
 void TextBox::create() {
     WindowedControl::create();

@@ -10,7 +10,7 @@ namespace rt {
 
 class TextBox : public WindowedControl {
 public:
-    TextBox(Form& form, const ControlSpec& spec, const FontRef& font);
+    TextBox(Form& form, const ControlLayout& row, const FontRef& font);
 
     std::wstring Text() const { return windowText(); }
     void Text(const std::wstring& text);

@@ -5,8 +5,8 @@
 
 namespace rt {
 
-UserControlSite::UserControlSite(Form& form, const ControlSpec& spec)
-    : Control(form, spec), control_(spec.create ? spec.create() : nullptr), stored_(spec.properties) {
+UserControlSite::UserControlSite(Form& form, const ControlLayout& row)
+    : Control(form, row), control_(row.create ? row.create() : nullptr), stored_(row.properties) {
     if (!control_) raiseStandard(errInvalidCall);
 }
 

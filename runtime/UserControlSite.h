@@ -11,7 +11,7 @@ namespace rt {
 
 class UserControlSite : public Control {
 public:
-    UserControlSite(Form& form, const ControlSpec& spec);
+    UserControlSite(Form& form, const ControlLayout& row);
     ~UserControlSite() override;
 
     UserControl& control() const { return *control_; }

@@ -9,14 +9,14 @@
 
 namespace rt {
 
-WindowedControl::WindowedControl(Form& form, const ControlSpec& spec, const FontRef& font, const wchar_t* className,
+WindowedControl::WindowedControl(Form& form, const ControlLayout& row, const FontRef& font, const wchar_t* className,
                                  DWORD style, DWORD exStyle)
-    : Control(form, spec),
+    : Control(form, row),
       className_(className),
       style_(style),
       exStyle_(exStyle),
-      initialText_(spec.text),
-      enabled_(spec.enabled),
+      initialText_(row.text),
+      enabled_(row.enabled),
       font_(font->clone()) {}
 
 // Normally the window went with its form; a control removed alone takes it along.

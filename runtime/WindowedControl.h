@@ -31,7 +31,7 @@ public:
     void create() override;
 
 protected:
-    WindowedControl(Form& form, const ControlSpec& spec, const FontRef& font, const wchar_t* className, DWORD style,
+    WindowedControl(Form& form, const ControlLayout& row, const FontRef& font, const wchar_t* className, DWORD style,
                     DWORD exStyle);
 
     // The control's own handling of a message of its window; true when the

@@ -11,28 +11,30 @@ using rt::ControlKind;
 rt::FormLayout testLayout() {
     rt::PropertyBag go;
     go.WriteProperty(L"tx", rt::Variant(L"&Go"));
-    rt::FormLayout l{.caption = L"test form", .clientWidthTwips = 4800, .clientHeightTwips = 3600,
+    rt::FormLayout l{.caption = L"test form",
+                     .clientWidthTwips = 4800,
+                     .clientHeightTwips = 3600,
                      .picture = solidBitmap(320, 240, kBackground)};
+    // clang-format off
     l.controls = {
-        {.kind = ControlKind::TextBox, .name = L"txt", .left = 150, .top = 150, .width = 1500, .height = 300,
-         .tabIndex = 0, .maxLength = 5},
-        {.kind = ControlKind::Label, .name = L"lbl", .left = 1800, .top = 900, .width = 1500, .height = 255,
-         .text = L"Label"},
-        {.kind = ControlKind::User, .name = L"cmd", .left = 1800, .top = 150, .width = 1500, .height = 375,
-         .tabIndex = 3, .properties = go, .create = rt::newUserControl<button::skinButton>},
-        {.kind = ControlKind::ListBox, .name = L"lst", .left = 150, .top = 900, .width = 1500, .height = 900,
-         .tabIndex = 2},
-        {.kind = ControlKind::CheckBox, .name = L"chk", .left = 150, .top = 600, .width = 195, .height = 195,
-         .tabIndex = 1},
-        {.kind = ControlKind::Image, .name = L"img", .left = 1800, .top = 1500, .width = 480, .height = 480,
-         .picture = solidBitmap(32, 32, kRed), .mousePointer = 99, .mouseIcon = rt::StdPicture::fromCursorResource(101)},
-        {.kind = ControlKind::Line, .name = L"lin", .left = 150, .top = 2100, .width = 1500, .lineColor = kRed},
+        {.kind = ControlKind::TextBox, .name = L"txt", .at = {150, 150, 1500, 300}, .tabIndex = 0, .maxLength = 5},
+        {.kind = ControlKind::Label, .name = L"lbl", .at = {1800, 900, 1500, 255}, .text = L"Label"},
+        {.kind = ControlKind::User, .name = L"cmd", .at = {1800, 150, 1500, 375}, .tabIndex = 3, .properties = go,
+         .create = rt::newUserControl<button::skinButton>},
+        {.kind = ControlKind::ListBox, .name = L"lst", .at = {150, 900, 1500, 900}, .tabIndex = 2},
+        {.kind = ControlKind::CheckBox, .name = L"chk", .at = {150, 600, 195, 195}, .tabIndex = 1},
+        {.kind = ControlKind::Image, .name = L"img", .at = {1800, 1500, 480, 480}, .picture = solidBitmap(32, 32, kRed),
+         .mousePointer = 99, .mouseIcon = rt::StdPicture::fromCursorResource(101)},
+        {.kind = ControlKind::Line, .name = L"lin", .at = {150, 2100, 1500, 0}, .lineColor = kRed},
     };
-    l.menus = {{.name = L"mnuTop"},
-               {.name = L"mnuItem", .index = 0, .caption = L"Zero", .parent = L"mnuTop", .visible = false},
-               {.name = L"mnuItem", .index = 1, .caption = L"One", .parent = L"mnuTop"},
-               {.name = L"mnuItem", .index = 2, .caption = L"Two", .parent = L"mnuTop", .enabled = false},
-               {.name = L"mnuItem", .index = 3, .caption = L"Three", .parent = L"mnuTop"}};
+    l.menus = {
+        {.name = L"mnuTop"},
+        {.name = L"mnuItem", .index = 0, .caption = L"Zero", .parent = L"mnuTop", .visible = false},
+        {.name = L"mnuItem", .index = 1, .caption = L"One", .parent = L"mnuTop"},
+        {.name = L"mnuItem", .index = 2, .caption = L"Two", .parent = L"mnuTop", .enabled = false},
+        {.name = L"mnuItem", .index = 3, .caption = L"Three", .parent = L"mnuTop"},
+    };
+    // clang-format on
     return l;
 }
 
@@ -54,9 +56,10 @@ void TestForm::bindEvents() {
 }
 
 void click(HWND hwnd, int x, int y) {
-    pointerTo(hwnd, x, y);
-    mouseButton(MOUSEEVENTF_LEFTDOWN);
-    mouseButton(MOUSEEVENTF_LEFTUP);
+    POINT p{x, y};
+    ClientToScreen(hwnd, &p);
+    sendClick(p);
+    settle();
 }
 
 void type(WORD vk) {
@@ -77,9 +80,12 @@ void sendClick(POINT screen) {
 }
 
 Script::Script(std::vector<std::function<bool()>> steps, UINT interval)
-    : steps_(std::move(steps)), timer_([this] {
-          if (!finished() && steps_[next_]()) ++next_;
-      }, interval) {
+    : steps_(std::move(steps)),
+      timer_(
+          [this] {
+              if (!finished() && steps_[next_]()) ++next_;
+          },
+          interval) {
     timer_.Enabled(true);
 }
 

@@ -64,13 +64,9 @@ TEST(EventBoundary, AnErrorNoHandlerTookIsReportedThenEveryFormUnloads) {
     std::vector<std::wstring> reports, traces;
     auto reporter = rt::setErrorReporter([&](const std::wstring& text) { reports.push_back(text); });
     auto tracer = rt::setTraceWriter([&](const std::wstring& line) { traces.push_back(line); });
-    struct Case {
-        std::function<void(TestForm&)> raiseInAnEvent;
-        std::wstring report;
-        int exitCode;
-    };
     auto raiser = [](auto error) { return [error] { throw error; }; };
-    const Case cases[] = {
+    // An error in a window procedure; an exception of another kind in a timer tick.
+    const std::tuple<std::function<void(TestForm&)>, std::wstring, int> cases[] = {
         {[&](TestForm& f) {
              f.checkBox(L"chk").Click = raiser(rt::RuntimeError::standard(5));
              SendMessageW(f.hwnd(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), (LPARAM)f.checkBox(L"chk").hWnd());
@@ -83,17 +79,17 @@ TEST(EventBoundary, AnErrorNoHandlerTookIsReportedThenEveryFormUnloads) {
          },
          L"Run-time error '51':\r\n\r\nInternal error", 51},
     };
-    for (const Case& c : cases) {
+    for (const auto& [raiseInAnEvent, report, exitCode] : cases) {
         reports.clear(), traces.clear();
         TestForm a, b;
         a.Show(), b.Show();
         b.unloading = raiser(rt::RuntimeError::standard(13));
-        c.raiseInAnEvent(a);
+        raiseInAnEvent(a);
         a.Load();  // nothing loads any more
-        EXPECT_EQ(reports, std::vector<std::wstring>({c.report}));
+        EXPECT_EQ(reports, std::vector<std::wstring>({report}));
         EXPECT_EQ(traces.at(0), L"Error (13):Type mismatch while ending");  // and later ticks likewise
         EXPECT_EQ(a.events.back() + b.events.back(), L"Form_UnloadForm_Unload");
-        EXPECT_EQ(std::make_tuple(a.isLoaded(), b.isLoaded(), rt::exitCode()), std::make_tuple(false, false, c.exitCode));
+        EXPECT_EQ(std::make_tuple(a.isLoaded(), b.isLoaded(), rt::exitCode()), std::make_tuple(false, false, exitCode));
         rt::resetEndForTesting();
     }
     rt::setErrorReporter(reporter);
@@ -107,7 +103,9 @@ TestForm* gForm = nullptr;
 
 struct WithoutWindow : rt::Form {
     WithoutWindow() : rt::Form({}) {}
-    LRESULT onMessage(UINT msg, WPARAM w, LPARAM l) override { return msg == WM_NCCREATE ? FALSE : Form::onMessage(msg, w, l); }
+    LRESULT onMessage(UINT msg, WPARAM w, LPARAM l) override {
+        return msg == WM_NCCREATE ? FALSE : Form::onMessage(msg, w, l);
+    }
 };
 
 void showAndClose() {
