@@ -33,7 +33,10 @@ struct TwipsRect {
 
 // One control. Windowless ones (labels, images, lines) are drawn in the
 // order of the layout, each over the ones before it; a line runs from
-// (left, top) to (left + width, top + height).
+// (left, top) to (left + width, top + height). A row names the fields it
+// sets, in their order here:
+//   {.kind = ControlKind::TextBox, .name = L"txtIp", .at = {1560, 1920, 3975, 230},
+//    .text = L"255.255.255.255", .font = arial, .tabIndex = 0, .maxLength = 15},
 struct ControlLayout {
     ControlKind kind = ControlKind::Label;
     std::wstring name;

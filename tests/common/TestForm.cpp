@@ -45,6 +45,7 @@ TestForm::TestForm() : rt::Form(testLayout()) {}
 void TestForm::bindEvents() {
     auto note = [this](const wchar_t* what) { return [this, what] { events.push_back(what); }; };
     textBox(L"txt").Change = note(L"txt.Change");
+    textBox(L"txt").KeyUp = [this](int16_t&, int16_t&) { events.push_back(L"txt.KeyUp"); };
     checkBox(L"chk").Click = note(L"chk.Click");
     listBox(L"lst").DblClick = note(L"lst.DblClick");
     listBox(L"lst").KeyPress = [this](int16_t& k) { events.push_back(L"lst.KeyPress " + std::to_wstring(k)); };
