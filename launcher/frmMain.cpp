@@ -14,7 +14,7 @@ rt::FormLayout mainLayout() {
     layout.clientHeightTwips = 7320;
     layout.maxButton = false;
     layout.minButton = true;
-    layout.icon = LoadIconW(rt::App::hInstance(), MAKEINTRESOURCEW(1));
+    layout.iconResource = 1;
     return layout;
 }
 

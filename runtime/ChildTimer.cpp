@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "runtime/EventBoundary.h"
+
 namespace rt {
 namespace {
 
@@ -43,8 +45,10 @@ void ChildTimer::stop() {
 }
 
 void CALLBACK ChildTimer::tick(HWND, UINT, UINT_PTR id, DWORD) {
-    auto it = running().find(id);
-    if (it != running().end() && it->second->onTick_) it->second->onTick_();
+    atEventBoundary([id] {
+        auto it = running().find(id);
+        if (it != running().end() && it->second->onTick_) it->second->onTick_();
+    });
 }
 
 }  // namespace rt

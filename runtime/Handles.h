@@ -55,6 +55,7 @@ struct CloseGdi { void operator()(HGDIOBJ h) const { DeleteObject(h); } };
 struct CloseDC { void operator()(HDC h) const { DeleteDC(h); } };
 struct CloseIcon { void operator()(HICON h) const { DestroyIcon(h); } };
 struct CloseFind { void operator()(HANDLE h) const { if (h != INVALID_HANDLE_VALUE) FindClose(h); } };
+struct CloseMenu { void operator()(HMENU h) const { DestroyMenu(h); } };
 
 using unique_hkey = unique_handle<HKEY, CloseHKey>;
 using unique_hfile = unique_handle<HANDLE, CloseFile>;
@@ -65,6 +66,7 @@ using unique_hbitmap = unique_handle<HBITMAP, CloseGdi, true>;
 using unique_hfont = unique_handle<HFONT, CloseGdi, true>;
 using unique_hdc = unique_handle<HDC, CloseDC, true>;
 using unique_hicon = unique_handle<HICON, CloseIcon>;
+using unique_hmenu = unique_handle<HMENU, CloseMenu>;
 // A FindFirstFile search; hold it with findHandle() so a failed search is empty.
 using unique_hfind = unique_handle<HANDLE, CloseFind>;
 inline unique_hfind findHandle(HANDLE h) { return unique_hfind(h == INVALID_HANDLE_VALUE ? nullptr : h); }

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "runtime/EventBoundary.h"
+
 namespace rt {
 namespace {
 
@@ -11,8 +13,12 @@ std::vector<MessageFilter>& filters() {
 }
 
 void dispatch(MSG& msg) {
-    for (auto& filter : filters())
-        if (filter(msg)) return;
+    bool handled = false;
+    atEventBoundary([&] {
+        for (auto& filter : filters())
+            if ((handled = filter(msg))) return;
+    });
+    if (handled) return;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
 }
@@ -36,6 +42,17 @@ int runMessageLoop() {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) dispatch(msg);
     return static_cast<int>(msg.wParam);
+}
+
+bool runMessageLoopWhile(const std::function<bool()>& keepRunning) {
+    MSG msg;
+    while (keepRunning()) {
+        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+        if (got <= 0) return false;
+        dispatch(msg);
+    }
+    return true;
 }
 
 void pumpMessagesFor(DWORD milliseconds) {

@@ -17,6 +17,10 @@ void DoEvents();
 // Runs the message loop until WM_QUIT; returns its exit code.
 int runMessageLoop();
 
+// Runs the message loop for as long as `keepRunning` holds. False when a
+// WM_QUIT ended it; the quit is posted again for the loops outside.
+bool runMessageLoopWhile(const std::function<bool()>& keepRunning);
+
 // Handles messages for about `milliseconds`, then returns.
 void pumpMessagesFor(DWORD milliseconds);
 

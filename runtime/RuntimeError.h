@@ -20,7 +20,9 @@ enum ErrorNumber : int32_t {
     errPathFileAccess = 75,
     errPathNotFound = 76,
     errInvalidUseOfNull = 94,
+    errResourceNotFound = 326,
     errInvalidPropertyValue = 380,
+    errInvalidPropertyArrayIndex = 381,
 };
 
 class RuntimeError : public std::exception {

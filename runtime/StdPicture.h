@@ -19,6 +19,15 @@ public:
     static std::shared_ptr<StdPicture> fromIcon(HICON icon, bool owned = true);
     static std::shared_ptr<StdPicture> fromCursor(HCURSOR cursor, bool owned = true);
 
+    // Pictures from the program's resources (or `module`'s); a missing one
+    // raises error 326. An icon comes with its mask, in the image of the
+    // group that has `size` pixels and `bitsPerPixel` colours (0: the
+    // screen's), or else the nearest one, scaled to `size`.
+    static std::shared_ptr<StdPicture> fromIconResource(int id, int size, int bitsPerPixel = 0,
+                                                        HMODULE module = nullptr);
+    static std::shared_ptr<StdPicture> fromBitmapResource(int id, HMODULE module = nullptr);
+    static std::shared_ptr<StdPicture> fromCursorResource(int id, HMODULE module = nullptr);
+
     StdPicture(const StdPicture&) = delete;
     StdPicture& operator=(const StdPicture&) = delete;
     ~StdPicture();

@@ -105,10 +105,16 @@ void UserControl::move(RECT b) {
 }
 
 void UserControl::terminate() {
+    endInstance();
+    if (hwnd()) DestroyWindow(hwnd());
+}
+
+// Also when the window is destroyed underneath the control (its form went):
+// its timers stop and it paints no more.
+void UserControl::endInstance() {
     if (terminated_) return;
     terminated_ = true;
     UserControl_Terminate();
-    if (hwnd()) DestroyWindow(hwnd());
 }
 
 int UserControl::ScaleWidth() const {
@@ -179,7 +185,8 @@ void UserControl::Cls() {
     unique_hbrush back(CreateSolidBrush(backColor_));
     RECT all{0, 0, surfaceSize_.cx, surfaceSize_.cy};
     FillRect(surface_.get(), &all, back.get());
-    InvalidateRect(hwnd(), nullptr, FALSE);
+    // Without a window, a null handle here would repaint the whole desktop.
+    if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void UserControl::Refresh() {
@@ -315,6 +322,7 @@ LRESULT UserControl::onMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         case WM_SETFOCUS: UserControl_GotFocus(); return 0;
         case WM_KILLFOCUS: UserControl_LostFocus(); return 0;
+        case WM_DESTROY: endInstance(); return 0;
     }
     return Window::onMessage(msg, wParam, lParam);
 }

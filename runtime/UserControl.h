@@ -119,6 +119,7 @@ private:
     void onMouseMove(LPARAM lParam, WPARAM keys);
     void onPaint();
     bool onSetCursor(LPARAM lParam);
+    void endInstance();
 
     ControlContainer* container_ = nullptr;
     std::wstring displayName_;

@@ -1,6 +1,7 @@
 #pragma once
 // A value of any type, with the conversions the program relies on.
 // Failed conversions raise run-time errors 13 (type mismatch) or 6 (overflow).
+#include <concepts>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -35,7 +36,10 @@ public:
 
     Variant() = default;
     Variant(Null) : v_(Null{}) {}
-    Variant(bool b) : v_(b) {}
+    // Only a real bool: a pointer (a narrow literal, say) must not turn into True.
+    template <typename B>
+        requires std::same_as<B, bool>
+    Variant(B b) : v_(b) {}
     Variant(int16_t i) : v_(i) {}
     Variant(int32_t l) : v_(l) {}
     Variant(long l) : v_(static_cast<int32_t>(l)) {}

@@ -1,6 +1,7 @@
 #include "runtime/Window.h"
 
 #include "runtime/App.h"
+#include "runtime/EventBoundary.h"
 
 namespace rt {
 
@@ -27,8 +28,10 @@ void Window::registerClass(const wchar_t* className, UINT style, HBRUSH backgrou
 
 HWND Window::create(const wchar_t* className, DWORD exStyle, DWORD style, const wchar_t* title, int x, int y,
                     int width, int height, HWND parent, HMENU menuOrId) {
-    return CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, menuOrId, App::hInstance(),
-                           this);
+    HWND made = CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, menuOrId,
+                                App::hInstance(), this);
+    if (!made) hwnd_ = nullptr;  // refused after WM_NCCREATE had named it
+    return made;
 }
 
 LRESULT Window::onMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -44,14 +47,15 @@ LRESULT CALLBACK Window::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
     }
     auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    EventScope scope;  // the object lives until this returns, whatever its events do
+    LRESULT result = 0;
+    atEventBoundary([&] { result = self->onMessage(msg, wParam, lParam); });
     if (msg == WM_NCDESTROY) {
-        LRESULT r = self->onMessage(msg, wParam, lParam);
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
-        self->onDestroyed();
-        return r;
+        atEventBoundary([&] { self->onDestroyed(); });
     }
-    return self->onMessage(msg, wParam, lParam);
+    return result;
 }
 
 }  // namespace rt

@@ -13,7 +13,7 @@ TEST(App, VersionFromTheResourceAndTheExecutablesFolder) {
 
 namespace {
 struct PlainForm : rt::Form {
-    PlainForm() : rt::Form(rt::FormLayout{L"plain", 9135, 7320, false, true, true, nullptr}) {}
+    PlainForm() : rt::Form(rt::FormLayout{.caption = L"plain", .clientWidthTwips = 9135, .clientHeightTwips = 7320}) {}
     int loads = 0, unloads = 0, cancelNext = 0;
     void Form_Load() override { ++loads; }
     void Form_Unload(int& cancel) override { ++unloads, cancel = cancelNext; }

@@ -6,6 +6,9 @@
 using rt::Variant;
 using testenv::raisedError;
 
+// A narrow literal (or any pointer) must not pass for a Boolean.
+static_assert(!std::is_constructible_v<Variant, const char*> && !std::is_constructible_v<Variant, int*>);
+
 TEST(Variant, ConversionsAndEquality) {
     EXPECT_TRUE(Variant() == Variant(L"") && Variant() == Variant(0) && !(Variant() == Variant(L"0")));
     const std::pair<Variant, const wchar_t*> texts[] = {{Variant(), L""},

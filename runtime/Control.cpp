@@ -1,0 +1,34 @@
+#include "runtime/Control.h"
+
+#include "runtime/Form.h"
+
+namespace rt {
+
+Control::Control(Form& form, const ControlLayout& row)
+    : form_(form),
+      name_(row.name),
+      index_(row.index),
+      tabIndex_(row.tabIndex),
+      left_(row.at.left),
+      top_(row.at.top),
+      width_(row.at.width),
+      height_(row.at.height),
+      visible_(row.visible) {}
+
+void Control::Visible(bool on) {
+    if (visible_ == on) return;
+    visible_ = on;
+    invalidate();
+}
+
+RECT Control::pixelRect() const {
+    int x = twipsToPixels(left_), y = twipsToPixels(top_);
+    return {x, y, x + twipsToPixels(width_), y + twipsToPixels(height_)};
+}
+
+void Control::invalidate() const {
+    RECT area = paintArea();
+    if (form_.hwnd()) InvalidateRect(form_.hwnd(), &area, FALSE);
+}
+
+}  // namespace rt

@@ -1,0 +1,42 @@
+#pragma once
+// A single-line text box: the platform's edit box, with Change raised only
+// when the text really changed, KeyPress with a key code the handler may
+// replace (or cancel with 0), and a limit for typed text.
+#include <functional>
+
+#include "runtime/WindowedControl.h"
+
+namespace rt {
+
+class TextBox : public WindowedControl {
+public:
+    TextBox(Form& form, const ControlLayout& row, const FontRef& font);
+
+    std::wstring Text() const { return windowText(); }
+    void Text(const std::wstring& text);
+    int MaxLength() const { return maxLength_; }
+    void MaxLength(int characters);
+    int SelStart() const;
+    void SelStart(int position);
+    int SelLength() const;
+    void SelLength(int characters);
+
+    std::function<void()> Change;
+    std::function<void(int16_t& KeyAscii)> KeyPress;
+    std::function<void(int16_t& KeyCode, int16_t& Shift)> KeyUp;
+
+    void create() override;
+    void onCommand(WORD notification) override;
+
+protected:
+    bool onWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    std::wstring lastText_;
+    int maxLength_;
+};
+
+// The shift keys held now, as the key events report them.
+int16_t shiftState();
+
+}  // namespace rt

@@ -1,0 +1,101 @@
+#include "runtime/WindowedControl.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "runtime/App.h"
+#include "runtime/Form.h"
+
+namespace rt {
+
+WindowedControl::WindowedControl(Form& form, const ControlLayout& row, const FontRef& font, const wchar_t* className,
+                                 DWORD style, DWORD exStyle)
+    : Control(form, row),
+      className_(className),
+      style_(style),
+      exStyle_(exStyle),
+      initialText_(row.text),
+      enabled_(row.enabled),
+      font_(font->clone()) {}
+
+// Normally the window went with its form; a control removed alone takes it along.
+WindowedControl::~WindowedControl() {
+    if (hwnd_) DestroyWindow(hwnd_);
+}
+
+void WindowedControl::create() {
+    RECT r = pixelRect();
+    DWORD style = style_ | WS_CHILD | (Visible() ? WS_VISIBLE : 0) | (enabled_ ? 0 : WS_DISABLED);
+    hwnd_ = CreateWindowExW(exStyle_, className_, initialText_.c_str(), style, r.left, r.top, r.right - r.left,
+                            r.bottom - r.top, form().hwnd(), nullptr, App::hInstance(), nullptr);
+    if (!hwnd_) return;
+    SetWindowSubclass(hwnd_, &WindowedControl::subclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->handle()), FALSE);
+}
+
+void WindowedControl::Visible(bool on) {
+    Control::Visible(on);
+    if (hwnd_) ShowWindow(hwnd_, on ? SW_SHOWNA : SW_HIDE);
+}
+
+void WindowedControl::Enabled(bool on) {
+    enabled_ = on;
+    if (hwnd_) EnableWindow(hwnd_, on);
+}
+
+// The window takes the new font before the old one may go.
+void WindowedControl::Font(const FontRef& font) {
+    FontRef own = font->clone();
+    if (hwnd_) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(own->handle()), TRUE);
+    font_ = std::move(own);
+}
+
+void WindowedControl::SetFocus() {
+    if (hwnd_) ::SetFocus(hwnd_);
+}
+
+LRESULT WindowedControl::typedKey(const std::function<void(int16_t& KeyAscii)>& keyPress, WPARAM wParam,
+                                  LPARAM lParam) {
+    int16_t key = static_cast<int16_t>(wParam);
+    raiseEvent(keyPress, key);
+    if (key == 0 || !hwnd_) return 0;
+    return DefSubclassProc(hwnd_, WM_CHAR, static_cast<uint16_t>(key), lParam);
+}
+
+std::wstring WindowedControl::windowText() const {
+    if (!hwnd_) return initialText_;
+    std::vector<wchar_t> buf(static_cast<size_t>(GetWindowTextLengthW(hwnd_)) + 1);
+    GetWindowTextW(hwnd_, buf.data(), static_cast<int>(buf.size()));
+    return buf.data();
+}
+
+// The focus comes back once the move is over: taking it back inside the
+// focus change itself would confuse the platform.
+void WindowedControl::validateLeavingFor(HWND next) {
+    if (!Validate || !next || next == hwnd_ || !IsChild(form().hwnd(), next)) return;
+    bool cancel = false;
+    raiseEvent(Validate, cancel);
+    if (cancel && hwnd_) form().refocusLater(hwnd_);
+}
+
+LRESULT CALLBACK WindowedControl::subclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                               DWORD_PTR ref) {
+    auto* self = reinterpret_cast<WindowedControl*>(ref);
+    EventScope scope;  // the control lives until this returns
+    LRESULT result = 0;
+    bool handled = false;
+    atEventBoundary([&] {
+        if (msg == WM_KILLFOCUS) self->validateLeavingFor(reinterpret_cast<HWND>(wParam));
+        handled = self->onWindowMessage(msg, wParam, lParam, result);
+    });
+    if (msg == WM_NCDESTROY) {
+        RemoveWindowSubclass(hwnd, &WindowedControl::subclassProc, 0);
+        self->hwnd_ = nullptr;
+    }
+    // A handler may have unloaded the form, and the window with it.
+    if (handled || !IsWindow(hwnd)) return result;
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+}  // namespace rt

@@ -1,0 +1,114 @@
+// The modal loops: a popup menu, message boxes and modal forms, driven from
+// a timer while they run.
+// ctest-serial
+#include <gtest/gtest.h>
+
+#include "button/skinButton.h"
+#include "common/ControlHost.h"
+#include "common/TestForm.h"
+#include "runtime/MsgBox.h"
+#include "runtime/SendKeys.h"
+
+using namespace testenv;
+
+namespace {
+
+HWND menuWindow() { return FindWindowW(L"#32768", nullptr); }
+
+// A popup menu's items are found through its own window (none given).
+POINT menuItemCentre(HWND menu, int position) {
+    RECT r{};
+    GetMenuItemRect(nullptr, reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0)), position, &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+std::wstring menuCaptions(HWND menu) {
+    auto hmenu = reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0));
+    std::wstring all;
+    wchar_t text[32];
+    for (int i = 0; i < GetMenuItemCount(hmenu); ++i)
+        all += (GetMenuStringW(hmenu, i, text, 32, MF_BYPOSITION), text) + std::wstring(L"|");
+    return all;
+}
+
+}  // namespace
+
+TEST(PopupMenu, ListsTheVisibleEntriesAndRunsTheChosenClickBeforeReturning) {
+    TestForm f;
+    f.Show();
+    settle();
+    std::wstring listed;
+    bool stayedAfterDisabledClick = false;
+    Script script({
+        [&] { return menuWindow() && (listed = menuCaptions(menuWindow()), true); },
+        [&] { return sendClick(menuItemCentre(menuWindow(), 1)), true; },
+        [&] { return stayedAfterDisabledClick = IsWindowVisible(menuWindow()), true; },
+        [&] { return sendClick(menuItemCentre(menuWindow(), 2)), true; },
+    });
+    f.PopupMenu(L"mnuTop", 1500, 1500);
+    f.events.push_back(L"returned");
+    EXPECT_EQ(listed, L"One|Two|Three|");
+    EXPECT_TRUE(stayedAfterDisabledClick);
+    EXPECT_EQ(std::vector<std::wstring>(f.events.end() - 2, f.events.end()),
+              std::vector<std::wstring>({L"mnuItem.Click 3", L"returned"}));
+}
+
+// The style's buttons (the one pressed must be there) under the given title,
+// or else the application's.
+TEST(MsgBox, ShowsTheStylesButtonsUnderTheTitle) {
+    const std::tuple<int, const wchar_t*, const wchar_t*, int, int> cases[] = {
+        {rt::vbYesNo | rt::vbQuestion, L"Question", L"Question", IDNO, rt::vbNo},
+        {rt::vbOKOnly | rt::vbExclamation, L"", L"tarnwicket", IDOK, rt::vbOK}};
+    for (const auto& [style, title, shownTitle, press, result] : cases) {
+        bool hasButton = false;
+        Script script({[&] {
+            HWND box = FindWindowW(L"#32770", shownTitle);
+            hasButton = box && GetDlgItem(box, press);
+            return box && PostMessageW(box, WM_COMMAND, press, 0);
+        }});
+        EXPECT_EQ(std::make_pair(rt::MsgBox(L"text", style, title), hasButton), std::make_pair(result, true))
+            << shownTitle;
+    }
+}
+
+TEST(ModalForm, BlocksItsOwnerUntilItUnloadsThenGivesTheFocusBack) {
+    TestForm owner, dialog;
+    owner.Show();
+    settle();
+    bool ownerEnabled = true;
+    Script script({
+        [&] { return IsWindowVisible(dialog.hwnd()) && (ownerEnabled = IsWindowEnabled(owner.hwnd()), true); },
+        [&] {
+            POINT chk{16, 46};
+            ClientToScreen(owner.hwnd(), &chk);
+            sendClick(chk);
+            return true;
+        },
+        [&] { return dialog.Unload(), true; },
+    });
+    dialog.showModal(&owner);
+    EXPECT_FALSE(ownerEnabled);
+    EXPECT_EQ(owner.checkBox(L"chk").Value(), rt::vbUnchecked);
+    EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
+    EXPECT_EQ(GetActiveWindow(), owner.hwnd());
+    EXPECT_TRUE(IsChild(owner.hwnd(), GetFocus()));
+}
+
+// Shown before any other form (as at start-up); its access keys still work.
+TEST(ModalForm, RunsAloneAndKeepsTheKeyboardHandling) {
+    TestForm dialog;
+    Script script({[&] {
+        if (GetActiveWindow() != dialog.hwnd()) return false;
+        INPUT altG[] = {rt::keyInput(VK_MENU, false), rt::keyInput('G', false), rt::keyInput('G', true),
+                        rt::keyInput(VK_MENU, true)};
+        SendInput(4, altG, sizeof(INPUT));
+        return true;
+    }});
+    dialog.bind = [](TestForm& f) {
+        auto& cmd = f.userControl<button::skinButton>(L"cmd");
+        cmd.events.Click = [&f] { f.events.push_back(L"cmd.Click"), f.Unload(); };
+    };
+    dialog.showModal();
+    EXPECT_FALSE(dialog.isLoaded());
+    EXPECT_EQ(dialog.events, std::vector<std::wstring>({L"Form_Load", L"cmd.Click", L"Form_Unload"}));
+}
