@@ -141,8 +141,8 @@ int main() {
                 " Arial 8.25), microseconds\n", kWidth, kHeight);
     std::printf("  bare face fill (FillRect only)   %7.2f\n", fill);
     std::printf("  one BitBlt of the surface        %7.2f\n", blit);
-    std::printf("  type      up  hovered  pressed disabled |    mean  x fill  x blit | look alone  x fill | owned GDI "
-                "objects before/after %d repaints\n", 2 * kRepaints);
+    std::printf("  type      up  hovered  pressed disabled |    mean  x fill  x blit | look alone: up    mean  x fill | "
+                "owned GDI objects before/after %d repaints\n", 2 * kRepaints);
     for (int32_t type = 1; type <= 14; ++type) {
         const long before = rt::gdiOwnedCount();
         b.launcherButton(type, icon);
@@ -150,9 +150,10 @@ int main() {
         b.launcherButton(type, nullptr);
         const Repaints alone = repaints(b, kRepaints);
         const long after = rt::gdiOwnedCount();
-        std::printf("  %4d %7.1f  %7.1f  %7.1f  %7.1f | %7.1f %7.0f %7.0f | %10.1f %7.1f | %ld/%ld%s\n", type,
+        std::printf("  %4d %7.1f  %7.1f  %7.1f  %7.1f | %7.1f %7.0f %7.0f | %14.1f %7.1f %7.1f | %ld/%ld%s\n", type,
                     full.state[0], full.state[1], full.state[2], full.state[3], full.mean, full.mean / fill,
-                    full.mean / blit, alone.mean, alone.mean / fill, before, after, before == after ? "" : "  GROWS");
+                    full.mean / blit, alone.state[0], alone.mean, alone.mean / fill, before, after,
+                    before == after ? "" : "  GROWS");
     }
     DestroyWindow(window);
     return 0;

@@ -1,6 +1,9 @@
 #include "button/GradientLooks.h"
 
+#include <algorithm>
+
 #include "button/ButtonCaption.h"
+#include "runtime/Handles.h"
 #include "runtime/Variant.h"
 
 namespace button {
@@ -153,14 +156,27 @@ bool drawGradientLook(const Look& look) {
     }
 }
 
+// One pen serves every row: the context's own pen, recoloured where the
+// shade changes, so a gradient makes no GDI object at all. Rows outside the
+// clip box are left out, so a huge button costs no more than its visible rows.
 void drawGradient(const Look& look, int32_t base, int32_t depth, bool blueScaled, bool upward) {
     const int32_t w = look.Wi(), h = look.He();
+    RECT clip{};
+    GetClipBox(look.dc, &clip);
+    const int32_t first = std::max<int32_t>(1, upward ? h - clip.bottom + 1 : clip.top);
+    const int32_t last = std::min<int32_t>(h, upward ? h - clip.top : clip.bottom - 1);
     const float step = static_cast<float>(static_cast<double>(depth) / h);
-    for (int32_t i = 1; i <= h; ++i) {
+    rt::select_object penIn(look.dc, GetStockObject(DC_PEN));
+    const COLORREF kept = GetDCPenColor(look.dc);
+    for (int32_t i = first, shade = -1; i <= last; ++i) {
         const int32_t amount = -static_cast<int32_t>(rt::roundHalfEven(static_cast<double>(step) * i));
+        const int32_t row = blueScaled ? look.shiftB(base, amount) : look.shift(base, amount);
+        if (row != shade) SetDCPenColor(look.dc, static_cast<COLORREF>(shade = row));
         const int32_t y = upward ? h - i : i;
-        look.line(0, y, w, y, blueScaled ? look.shiftB(base, amount) : look.shift(base, amount));
+        MoveToEx(look.dc, 0, y, nullptr);
+        LineTo(look.dc, w, y);
     }
+    SetDCPenColor(look.dc, kept);
 }
 
 }  // namespace button

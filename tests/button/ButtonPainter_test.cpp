@@ -305,21 +305,25 @@ TEST(ButtonLooks, BoldCaptionOfTheDefaultButton) {
     EXPECT_GT(inked[1], inked[0]);
 }
 
-// The gradient gives the pixels of one line per row, each in its own pen.
+// The gradient gives the pixels of one line per row, each in a pen of its own,
+// and leaves the context with the pen it had.
 TEST(ButtonLooks, GradientRows) {
     for (int he : {1, 2, 10, 12, 20, 25, 40, 97}) {
-        for (bool soft : {false, true}) {
+        for (auto [soft, base] : {std::pair{false, 0xF0A020}, {true, 0xF0A020}, {false, 0x100804}}) {
             for (auto [depth, blue, upward] : {std::tuple{25, true, false}, {25, true, true}, {58, false, false}}) {
                 CanvasButton b(7, he, 3), rowByRow(7, he, 3);
+                HDC dc = b.canvas.dc.get();
                 b.s.SoftBevel = soft;
-                drawGradient(b.look(), 0xF0A020, depth, blue, upward);
+                const std::pair pen{GetCurrentObject(dc, OBJ_PEN), GetDCPenColor(dc)};
+                drawGradient(b.look(), base, depth, blue, upward);
+                EXPECT_EQ(std::pair(GetCurrentObject(dc, OBJ_PEN), GetDCPenColor(dc)), pen);
                 const float step = static_cast<float>(static_cast<double>(depth) / he);
                 for (int i = 1; i <= he; ++i) {
                     const int32_t amount = -static_cast<int32_t>(rt::roundHalfEven(static_cast<double>(step) * i));
                     const int y = upward ? he - i : i;
-                    drawLine(rowByRow.canvas.dc.get(), 0, y, 7, y, shiftColor(0xF0A020, amount, blue, soft));
+                    drawLine(rowByRow.canvas.dc.get(), 0, y, 7, y, shiftColor(base, amount, blue, soft));
                 }
-                EXPECT_TRUE(b.canvas.sameAs(rowByRow.canvas)) << he << soft << depth << upward;
+                EXPECT_TRUE(b.canvas.sameAs(rowByRow.canvas)) << he << soft << base << depth << upward;
             }
         }
     }
@@ -343,7 +347,7 @@ TEST(ButtonLooks, GradientRows) {
 // a leftover GDI object.
 TEST(ButtonLooks, ExtremeSizes) {
     const long start = rt::gdiOwnedCount();
-    const std::pair<int, int> sizes[] = {{1, 1}, {1, 20}, {20, 1}, {2, 2}, {3, 3}, {1000000, 1000000}};
+    const std::pair<int, int> sizes[] = {{1, 1}, {1, 20}, {20, 1}, {2, 2}, {3, 3}, {100000, 100000}};
     for (auto [w, h] : sizes) {
         for (int32_t type = 1; type <= 14; ++type) {
             CanvasButton b(8, 8, type);
