@@ -27,7 +27,8 @@ constexpr int kWidth = 113, kHeight = 25, kRepaints = 10000;
 class BenchButton : public button::ButtonSurface {
 public:
     explicit BenchButton(HDC screen)
-        : dc_(CreateCompatibleDC(screen)), bitmap_(CreateCompatibleBitmap(screen, kWidth, kHeight)),
+        : dc_(CreateCompatibleDC(screen)),
+          bitmap_(CreateCompatibleBitmap(screen, kWidth, kHeight)),
           bitmapIn_(dc_.get(), bitmap_.get()) {
         SetBkMode(dc_.get(), TRANSPARENT);
         fontIn_ = SelectObject(dc_.get(), font_.handle());
@@ -112,8 +113,8 @@ Repaints repaints(BenchButton& b, int times) {
 
 // A window on screen that the finished surface is copied to, as a paint message does.
 HWND shownWindow() {
-    HWND hwnd = CreateWindowW(L"STATIC", L"paint bench", WS_POPUP | WS_VISIBLE, 0, 0, kWidth, kHeight, nullptr,
-                              nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND hwnd = CreateWindowW(L"STATIC", L"paint bench", WS_POPUP | WS_VISIBLE, 0, 0, kWidth, kHeight, nullptr, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
     UpdateWindow(hwnd);
     return hwnd;
 }
@@ -123,8 +124,8 @@ HWND shownWindow() {
 int main() {
     rt::unique_hdc_window screen(nullptr);
     BenchButton b(screen.get());
-    const rt::PictureRef icon = rt::StdPicture::fromIcon(static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PLAY), IMAGE_ICON, 16, 16, 0)));
+    const rt::PictureRef icon = rt::StdPicture::fromIcon(
+        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PLAY), IMAGE_ICON, 16, 16, 0)));
     HWND window = shownWindow();
 
     b.launcherButton(9, icon);
@@ -134,15 +135,20 @@ int main() {
     const double fill = microseconds(100000, [&] { FillRect(b.surfaceDC(), &all, face.get()); });
     const double blit = [&] {
         rt::unique_hdc_window windowDC(window);
-        return microseconds(kRepaints, [&] { BitBlt(windowDC.get(), 0, 0, kWidth, kHeight, b.surfaceDC(), 0, 0, SRCCOPY); });
+        return microseconds(kRepaints,
+                            [&] { BitBlt(windowDC.get(), 0, 0, kWidth, kHeight, b.surfaceDC(), 0, 0, SRCCOPY); });
     }();
 
-    std::printf("button repaint at %d x %d, the launcher's stored properties (scheme 1, play icon, \"&Start game...\","
-                " Arial 8.25), microseconds\n", kWidth, kHeight);
+    std::printf(
+        "button repaint at %d x %d, the launcher's stored properties (scheme 1, play icon, \"&Start game...\","
+        " Arial 8.25), microseconds\n",
+        kWidth, kHeight);
     std::printf("  bare face fill (FillRect only)   %7.2f\n", fill);
     std::printf("  one BitBlt of the surface        %7.2f\n", blit);
-    std::printf("  type      up  hovered  pressed disabled |    mean  x fill  x blit | look alone: up    mean  x fill | "
-                "owned GDI objects before/after %d repaints\n", 2 * kRepaints);
+    std::printf(
+        "  type      up  hovered  pressed disabled |    mean  x fill  x blit | look alone: up    mean  x fill | "
+        "owned GDI objects before/after %d repaints\n",
+        2 * kRepaints);
     for (int32_t type = 1; type <= 14; ++type) {
         const long before = rt::gdiOwnedCount();
         b.launcherButton(type, icon);

@@ -59,8 +59,9 @@ void gradientRingsUp(const Look& l) {
     else if ((s.hasFocus || l.surface.isDefaultButton()) && s.ShowFocusRect)
         ring(l, kFocusRing);
     else
-        bevel(l, {l.shiftB(xp, -48), l.shiftB(xp, -32), l.shiftB(xp, -36), l.shiftB(xp, -24), l.shiftB(xp, 16),
-                  l.shiftB(xp, 10), l.shiftB(xp, -5), l.shiftB(xp, -10)},
+        bevel(l,
+              {l.shiftB(xp, -48), l.shiftB(xp, -32), l.shiftB(xp, -36), l.shiftB(xp, -24), l.shiftB(xp, 16),
+               l.shiftB(xp, 10), l.shiftB(xp, -5), l.shiftB(xp, -10)},
               3);
 }
 
@@ -70,8 +71,9 @@ void gradientRingsDown(const Look& l) {
     drawGradient(l, b, kType3Depth, true, true);
     l.caption(captionDown);
     roundedEdge(l);
-    bevel(l, {l.shiftB(b, 16), l.shiftB(b, 10), l.shiftB(b, 5), xp, l.shiftB(b, -32), l.shiftB(b, -24),
-              l.shiftB(b, -32), l.shiftB(b, -22)},
+    bevel(l,
+          {l.shiftB(b, 16), l.shiftB(b, 10), l.shiftB(b, 5), xp, l.shiftB(b, -32), l.shiftB(b, -24), l.shiftB(b, -32),
+           l.shiftB(b, -22)},
           2);
 }
 

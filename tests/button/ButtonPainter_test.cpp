@@ -25,8 +25,8 @@ namespace {
 constexpr COLORREF kCleared = 0xFF00FF, kBehind = 0x2080E0;
 constexpr int W = 32, H = 20, kNoCaption = 99;
 
-// A button painting on a canvas, standing in for the surface of a real one:
-// it counts the clears and records the bold attribute written through it.
+// A button painting on a canvas in place of a control's surface; it counts
+// the clears and records the bold attribute written through it.
 struct CanvasButton : ButtonSurface {
     Canvas canvas;
     ButtonState s;
@@ -42,11 +42,11 @@ struct CanvasButton : ButtonSurface {
     }
     ~CanvasButton() override { s.backgroundDC.release(); }
     HDC surfaceDC() override { return canvas.dc.get(); }
-    void clearSurface() override { ++clears, drawRectangle(canvas.dc.get(), 0, 0, canvas.w, canvas.h, kCleared, false); }
+    void clearSurface() override { ++clears, drawRectangle(canvas.dc.get(), 0, 0, canvas.w, canvas.h, kCleared, 0); }
     HWND buttonWindow() const override { return nullptr; }
     bool isDefaultButton() const override { return isDefault; }
     bool captionBold() const override { return !boldWrites.empty() && boldWrites.back(); }
-    void captionBold(bool on) override {
+    void captionBold(bool on) override {  // as the property does
         boldWrites.push_back(on);
         SelectObject(canvas.dc.get(), on ? bold.get() : canvas.font.get());
         calcTextRects(canvas.dc.get(), s);
@@ -61,8 +61,7 @@ struct CanvasButton : ButtonSurface {
     Look look() { return {canvas.dc.get(), s, *this, LookState::up}; }
 };
 
-// What a look is asked for: up, up under the pointer, pressed, pressed under
-// the pointer, disabled.
+// What a look is asked for: at rest, under the pointer, pressed (under the pointer), disabled.
 enum Shown { up, hover, down, downOver, off };
 
 void show(CanvasButton& b, Shown shown) {
@@ -71,14 +70,11 @@ void show(CanvasButton& b, Shown shown) {
     b.painter.redraw(shown == down || shown == downOver ? stateDown : stateUp, true);
 }
 
-// Expected colours: a colour of the set shifted by `amount` (Xp and XpDown
-// with blue in proportion), the pressed face of type 9, or a fixed colour.
+// A colour of the set shifted by `amount` (Xp and XpDown, the pressed base
+// of type 3, with blue in proportion), type 9's pressed face, or `amount`
+// itself (Fixed). Negative x and y count from the right and bottom.
 enum Role { Face, Light, Hl, Sh, Dk, Sel, Pale, Pressed, Xp, XpDown, Fixed };
-struct Point {
-    int x, y;  // negative: from the right or bottom edge
-    Role role;
-    int32_t amount = 0;
-};
+struct Point { int x, y; Role role; int32_t amount = 0; };
 
 int32_t expected(const ButtonState& s, const Point& p) {
     const ColorSet& c = s.colors;
@@ -88,40 +84,31 @@ int32_t expected(const ButtonState& s, const Point& p) {
         case Pressed: return s.ColorScheme == 2 ? shift(s.selPaleColor, -32, false) : lightenColor(s.selColor, 128);
         case Xp: return shift(c.cFaceXP, p.amount, true);
         case XpDown: return shift(shift(c.cFaceXP, -32, true), p.amount, true);
-        default: break;
+        default: return shift(std::array{c.cFace, c.cLight, c.cHighlight, c.cShadow, c.cDarkShadow, s.selColor,
+                                         s.selPaleColor}[p.role], p.amount, false);
     }
-    const int32_t base[] = {c.cFace, c.cLight, c.cHighlight, c.cShadow, c.cDarkShadow, s.selColor, s.selPaleColor};
-    return shift(base[p.role], p.amount, false);
 }
 
 // Flags: D the default button, F the focus, C a checked check box.
-const struct LookCase {
-    int32_t type;
-    Shown shown;
-    const char* flags;
-    int caption;
-    std::vector<Point> want;
-} kLooks[] = {
+const struct { int32_t type; Shown shown; const char* flags; int caption; std::vector<Point> want; } kLooks[] = {
     // Two rings inside a dark edge: the outer at (1, 1) and (-2, -2), the inner at (2, 2) and (-3, -3).
     {1, up, "", 0, {{0, 0, Dk}, {-1, -1, Dk}, {1, 1, Hl}, {-2, -2, Sh}, {2, 2, Hl}, {-3, -3, Sh}, {5, 5, Face}}},
-    {1, hover, "", 1, {{0, 0, Dk}, {1, 1, Hl}, {-2, -2, Sh}}},
     {1, down, "", 2, {{0, 0, Dk}, {1, 1, Sh}, {-2, -2, Hl}, {2, 2, Sh}, {-3, -3, Hl}}},
     {1, off, "", 3, {{0, 0, Dk}, {1, 1, Hl}, {-2, -2, Sh}, {2, 2, Hl}}},
-    {1, up, "C", 2, {{1, 1, Sh}, {-2, -2, Hl}}},
-    {1, off, "C", 3, {{1, 1, Hl}, {-2, -2, Sh}}},
+    {1, up, "C", 2, {{1, 1, Sh}, {-2, -2, Hl}}},  {1, off, "C", 3, {{1, 1, Hl}, {-2, -2, Sh}}},
     {2, up, "", 0, {{0, 0, Hl}, {-1, -1, Dk}, {1, 1, Light}, {-2, -2, Sh}, {5, 5, Face}}},
     {2, hover, "D", 1, {{0, 0, Dk}, {-1, -1, Dk}, {1, 1, Hl}, {-2, -2, Dk}, {2, 2, Light}, {-3, -3, Sh}}},
     {2, down, "", 2, {{0, 0, Dk}, {-1, -1, Hl}, {1, 1, Sh}, {-2, -2, Light}}},
     {2, down, "D", 2, {{0, 0, Dk}, {-1, -1, Dk}, {1, 1, Sh}, {-2, -2, Sh}, {2, 2, Face}}},
     {2, off, "D", 3, {{0, 0, Hl}, {-1, -1, Dk}, {1, 1, Light}, {-2, -2, Sh}}},
-    // Gradient rows (1.25 per row at height 20; row 10 rounds 12.5 to 12), edge, corners, bevel or rings.
+    // Gradient rows (1.25 a row at height 20: row 10 rounds 12.5 to 12), edge, corners, then bevel or rings.
     {3, up, "", 0, {{16, 5, Xp, -6}, {16, 10, Xp, -12}, {0, 0, Fixed, 0x733C00}, {1, 1, Fixed, 0x7B4D10},
                     {-2, -2, Fixed, 0x7B4D10}, {5, -2, Xp, -48}, {5, -3, Xp, -32}, {-2, 5, Xp, -36}, {-3, 5, Xp, -24},
                     {5, 1, Xp, 16}, {5, 2, Xp, 10}, {1, 5, Xp, -5}, {2, 5, Xp, -10}}},
     {3, hover, "F", 1, {{1, 5, Fixed, 0x31B2FF}, {5, -3, Fixed, 0x31B2FF}, {5, -2, Fixed, 0x96E7},
-                        {5, 1, Fixed, 0xCEF3FF}, {5, 2, Fixed, 0x8CDBFF}, {2, 5, Fixed, 0x6BCBFF}, {-3, 5, Fixed, 0x6BCBFF}}},
+                        {5, 1, Fixed, 0xCEF3FF}, {5, 2, Fixed, 0x8CDBFF}, {2, 5, Fixed, 0x6BCBFF}}},
     {3, up, "F", 0, {{1, 5, Fixed, 0xE7AE8C}, {5, -3, Fixed, 0xE7AE8C}, {5, -2, Fixed, 0xEF826B},
-                     {5, 1, Fixed, 0xFFE7CE}, {5, 2, Fixed, 0xF7D7BD}, {2, 5, Fixed, 0xF0D1B5}, {-3, 5, Fixed, 0xF0D1B5}}},
+                     {5, 1, Fixed, 0xFFE7CE}, {5, 2, Fixed, 0xF7D7BD}, {-3, 5, Fixed, 0xF0D1B5}}},
     {3, up, "D", 0, {{1, 5, Fixed, 0xE7AE8C}, {-3, 5, Fixed, 0xF0D1B5}}},
     {3, down, "", 2, {{16, 5, XpDown, -19}, {16, 10, XpDown, -12}, {0, 0, Fixed, 0x733C00}, {1, 1, Fixed, 0x7B4D10},
                       {5, -2, XpDown, 16}, {5, -3, XpDown, 10}, {-2, 5, XpDown, 5}, {-3, 5, Xp, 0},
@@ -129,7 +116,6 @@ const struct LookCase {
     {3, off, "", 5, {{16, 5, Xp, -24}, {0, 0, Xp, -84}, {1, 1, Xp, -72}, {-2, -2, Xp, -72}}},
     {4, up, "", 0, {{5, 5, Light}, {0, 0, Dk}, {-2, -2, Dk}, {1, 2, Face}, {5, 2, Hl}, {2, 5, Hl}, {3, 3, Hl},
                     {-3, 5, Face}, {5, -3, Face}, {-4, -4, Face}, {-2, 5, Sh}, {5, -2, Sh}, {-3, -3, Sh}}},
-    {4, hover, "F", 1, {{5, 5, Light}, {0, 0, Dk}, {3, 3, Hl}, {-3, -3, Sh}}},
     {4, down, "", 2, {{5, 5, Sh, -16}, {0, 0, Dk}, {1, 1, Dk}, {1, 5, Sh, -64}, {2, 5, Sh, -32}, {2, 2, Sh, -64},
                       {3, 3, Sh, -32}, {-3, 5, Sh}, {5, -3, Sh}, {-4, -4, Sh}, {-2, 5, Sh, -16}, {5, -2, Sh, -16},
                       {2, -2, Sh, -32}, {-2, 2, Sh, -32}}},
@@ -142,43 +128,31 @@ const struct LookCase {
     {5, off, "", 4, {{0, 0, Sh}, {-1, -1, Sh}, {5, 5, Face}}},
     {6, up, "", 0, {{0, 0, Light, 8}, {-1, -1, Sh}, {1, 1, Light, 8}, {-2, -2, Sh}, {5, 5, Face}}},
     {6, down, "", 2, {{0, 0, Sh}, {-1, -1, Light, 8}, {1, 1, Sh}, {-2, -2, Light, 8}}},
-    {6, off, "", 4, {{0, 0, Light, 8}, {-1, -1, Sh}, {1, 1, Light, 8}}},
-    {7, up, "", 0, {{0, 0, Hl}, {-1, -1, Sh}, {1, 1, Face}}},
-    {7, down, "", 2, {{0, 0, Sh}, {-1, -1, Hl}, {1, 1, Face}}},
-    {7, off, "", 3, {{0, 0, Hl}, {-1, -1, Sh}}},
-    {8, up, "", 0, {{0, 0, Face}, {-1, -1, Face}}},
-    {8, hover, "", 1, {{0, 0, Hl}, {-1, -1, Sh}, {1, 1, Face}}},
-    {8, down, "", 2, {{0, 0, Sh}, {-1, -1, Hl}}},
-    {8, off, "", 3, {{0, 0, Face}}},
-    {12, up, "", 0, {{0, 0, Face}, {-1, -1, Face}}},
+    {6, off, "", 4, {{0, 0, Light, 8}, {-1, -1, Sh}}},
+    {7, up, "", 0, {{0, 0, Hl}, {-1, -1, Sh}, {1, 1, Face}}},      {7, down, "", 2, {{0, 0, Sh}, {-1, -1, Hl}}},
+    {7, off, "", 3, {{0, 0, Hl}, {-1, -1, Sh}}},                    {8, up, "", 0, {{0, 0, Face}, {-1, -1, Face}}},
+    {8, hover, "", 1, {{0, 0, Hl}, {-1, -1, Sh}, {1, 1, Face}}},    {8, down, "", 2, {{0, 0, Sh}, {-1, -1, Hl}}},
+    {8, off, "", 3, {{0, 0, Face}}},                                {12, up, "", 0, {{0, 0, Face}, {-1, -1, Face}}},
     {12, hover, "", 1, {{0, 0, Hl}, {-1, -1, Dk}, {1, 1, Light}, {-2, -2, Sh}}},
     {12, down, "", 2, {{0, 0, Dk}, {-1, -1, Hl}, {1, 1, Sh}, {-2, -2, Light}}},
-    {12, off, "", 3, {{0, 0, Face}}},
-    {9, up, "", 0, {{0, 0, Face}, {5, 5, Face}}},
+    {12, off, "", 3, {{0, 0, Face}}},                               {9, up, "", 0, {{0, 0, Face}, {5, 5, Face}}},
     {9, hover, "", 1, {{0, 0, Sel}, {-1, -1, Sel}, {1, 1, Pale}, {-2, -2, Pale}}},
     {9, down, "", 2, {{0, 0, Sel}, {-1, -1, Sel}, {5, 5, Face}}},
     {9, downOver, "", 2, {{0, 0, Sel}, {-1, -1, Sel}, {5, 5, Pressed}}},
     {9, off, "", 4, {{0, 0, Face}, {-1, -1, Face}}},
-    {10, hover, "", kNoCaption, {{0, 0, Face}, {5, 5, Face}}},
-    {10, down, "", kNoCaption, {{0, 0, Face}, {5, 5, Face}}},
-    {15, up, "", kNoCaption, {{0, 0, Face}, {5, 5, Face}}},
-    {11, up, "", 0, {{0, 0, Fixed, kBehind}, {5, 5, Fixed, kBehind}}},
-    {11, hover, "", 1, {{0, 0, Fixed, kBehind}}},
-    {11, down, "", 2, {{0, 0, Fixed, kBehind}}},
-    {11, off, "", 3, {{0, 0, Fixed, kBehind}}},
-    {13, up, "", 0, {{16, 10, Face}, {16, 0, Face}, {0, 0, Face}}},
-    {13, hover, "", 1, {{16, 0, Sh}, {16, 10, Face}, {0, 0, Face}}},
-    {13, down, "", 2, {{16, 0, Dk}, {16, 10, Face, -32}}},
-    {13, off, "", 3, {{16, 0, Face}}},
-    // Row 5 of the gradient: 2.9 per row as a single-precision value is a
-    // little over, so 14.5 rounds up.
-    {14, up, "", 0, {{16, 5, Hl, -15}, {0, 0, Sh, -50}, {1, 5, Face, -9}, {5, 2, Hl}, {5, 3, Hl}, {2, 5, Hl}, {3, 5, Hl}}},
+    {10, hover, "", kNoCaption, {{0, 0, Face}, {5, 5, Face}}},      {15, down, "", kNoCaption, {{0, 0, Face}}},
+    {11, up, "", 0, {{0, 0, Fixed, kBehind}, {5, 5, Fixed, kBehind}}}, {11, hover, "", 1, {{0, 0, Fixed, kBehind}}},
+    {11, down, "", 2, {{0, 0, Fixed, kBehind}}},                    {11, off, "", 3, {{0, 0, Fixed, kBehind}}},
+    {13, up, "", 0, {{16, 10, Face}, {16, 0, Face}, {0, 0, Face}}}, {13, hover, "", 1, {{16, 0, Sh}, {16, 10, Face}}},
+    {13, down, "", 2, {{16, 0, Dk}, {16, 10, Face, -32}, {0, 0, Face}}}, {13, off, "", 3, {{16, 0, Face}}},
+    // Row 5: 2.9 a row, as a single-precision value a little more, makes 14.5 round up.
+    {14, up, "", 0, {{16, 5, Hl, -15}, {0, 0, Sh, -50}, {1, 5, Face, -9}, {5, 2, Hl}, {5, 3, Hl}, {2, 5, Hl}}},
     {14, hover, "", 1, {{16, 5, Light}, {0, 0, Sh, -50}, {1, 5, Face, -9}, {5, 2, Hl}}},
     {14, down, "", 7, {{5, 5, Face, -9}, {0, 0, Sh, -48}, {5, -2, Hl}, {-2, 5, Hl}}},
     {14, off, "", 6, {{16, 5, Hl, -15}, {0, 0, Sh, -50}, {1, 5, Face, -9}, {3, 5, Hl}}},
 };
 
-// The colour set of a button as setColors makes it.
+// The colour set setColors makes, and the fields a paint must leave as it found them.
 ButtonState colours(int32_t type, int32_t scheme, bool soft, int32_t back) {
     ButtonState s;
     s.ButtonType = type, s.ColorScheme = scheme, s.SoftBevel = soft, s.BackColor = back;
@@ -186,7 +160,7 @@ ButtonState colours(int32_t type, int32_t scheme, bool soft, int32_t back) {
     return s;
 }
 
-std::vector<int32_t> coloursKept(const ButtonState& s) {
+std::vector<int32_t> kept(const ButtonState& s) {
     return {s.BackColor, s.colors.cFace, s.colors.cShadow, s.colors.cFaceXP, s.selPaleColor};
 }
 
@@ -210,26 +184,25 @@ TEST(ButtonPainter, SkipAndCheckBoxRules) {
         const int clears = b.clears;
         b.painter.redraw(st.st, st.force);
         if (st.paint) lastCaption = st.cap;
-        EXPECT_EQ(b.clears - clears, st.paint ? 1 : 0) << int(st.st) << " " << st.cap;
-        EXPECT_EQ(b.s.lastState, st.last) << int(st.st) << " " << st.cap;
+        EXPECT_EQ(std::make_pair(b.clears - clears, int(b.s.lastState)), std::make_pair(st.paint ? 1 : 0, st.last))
+            << int(st.st) << " " << st.cap;
         EXPECT_EQ(b.s.lastCaption, lastCaption);
     }
 }
 
-// Every look at its characteristic points, in each colour scheme with and
-// without the soft bevel; hovered custom colours come from BackOver. After
-// each paint the colour set is as setColors makes it (BackColor back after
-// the hover colours, the lightened face back after type 4's pressed caption).
+// Every look at its characteristic points in each colour scheme, with and
+// without the soft bevel; hovered custom colours come from BackOver. Each
+// paint leaves the colour set as setColors makes it (BackColor back after
+// the hover colours, the lightened face after type 4's pressed caption).
 TEST(ButtonLooks, ColoursAtCharacteristicPoints) {
     const Canvas behind(W, H, kBehind);
     const int32_t back = 0x3070B0, over = 0x50A040;
     for (int32_t scheme : {1, 2, 3, 4}) {
         for (bool soft : {false, true}) {
-            for (const LookCase& c : kLooks) {
+            for (const auto& c : kLooks) {
                 CanvasButton b(W, H, c.type);
                 b.s.ColorScheme = scheme, b.s.SoftBevel = soft, b.s.BackColor = back, b.s.BackOver = over;
-                b.isDefault = std::strchr(c.flags, 'D');
-                b.s.hasFocus = std::strchr(c.flags, 'F');
+                b.isDefault = std::strchr(c.flags, 'D'), b.s.hasFocus = std::strchr(c.flags, 'F');
                 b.s.CheckBoxBehaviour = b.s.Value = std::strchr(c.flags, 'C');
                 b.s.backgroundDC.reset(behind.dc.get());
                 b.layout();
@@ -244,39 +217,42 @@ TEST(ButtonLooks, ColoursAtCharacteristicPoints) {
                 }
                 EXPECT_EQ(got, want) << "type " << c.type << " shown " << c.shown << c.flags << " scheme " << scheme
                                      << " soft " << soft;
-                EXPECT_EQ(coloursKept(b.s), coloursKept(colours(c.type, scheme, soft, back))) << c.type;
+                EXPECT_EQ(kept(b.s), kept(colours(c.type, scheme, soft, back))) << c.type;
             }
         }
     }
 }
 
-// Which looks draw the dotted focus rectangle: type 2 only with its default
-// ring, types 3, 4, 5, 10 and 13 never, no disabled look.
+// Which looks draw the dotted focus rectangle (its top left corner changes
+// with the focus): type 2 only with its default ring, types 3, 4, 5, 10 and
+// 13 never, no disabled look.
 TEST(ButtonLooks, FocusRectangle) {
     const struct { Shown shown; bool isDefault; const char* byType; } cases[] = {
-        {up, false, "x....xxxx.xx.x"}, {hover, true, "xx...xxxx.xx.x"}, {down, false, "x....xxxx.xx.x"},
-        {down, true, "xx...xxxx.xx.x"}, {off, true, ".............."},
+        {up, false, "x....xxxx.xx.x"},   {hover, true, "xx...xxxx.xx.x"}, {down, false, "x....xxxx.xx.x"},
+        {down, true, "xx...xxxx.xx.x"},  {off, true, ".............."},
     };
     for (const auto& c : cases) {
         std::string drawn;
         for (int32_t type = 1; type <= 14; ++type) {
-            Pixels corner;
+            Pixels corner[2];
             for (bool focused : {false, true}) {
                 CanvasButton b(W, H, type);
                 b.isDefault = c.isDefault, b.s.hasFocus = focused;
                 b.layout();
                 show(b, c.shown);
-                for (int x = 0; x < 4; ++x) corner.push_back(b.canvas.at(b.s.rcFocus.left + x, b.s.rcFocus.top));
+                const RECT& r = b.s.rcFocus;
+                for (int x = r.left; x < r.left + 4; ++x) corner[focused].push_back(b.canvas.at(x, r.top));
             }
-            drawn += Pixels(corner.begin(), corner.begin() + 4) != Pixels(corner.begin() + 4, corner.end()) ? 'x' : '.';
+            drawn += corner[0] != corner[1] ? 'x' : '.';
         }
         EXPECT_EQ(drawn, c.byType) << c.shown << c.isDefault;
     }
 }
 
-// Type 5 marks the focus with a frame 2 pixels beside and 1 above and below
-// the caption block, at rest and pressed.
-TEST(ButtonLooks, CaptionFrameOfTheFlatButton) {
+// Type 5 frames its caption for the focus, at rest and pressed; type 14 on
+// the default button draws its caption bold through the property and back,
+// holding off the paint that the property asks for.
+TEST(ButtonLooks, CaptionsOfTypes5And14) {
     for (Shown shown : {up, down}) {
         CanvasButton b(60, 24, 5);
         b.s.Caption = L"Go", b.s.hasFocus = true;
@@ -286,12 +262,6 @@ TEST(ButtonLooks, CaptionFrameOfTheFlatButton) {
         EXPECT_EQ((Pixels{b.canvas.at(r.left - 2, r.top - 1), b.canvas.at(r.right + 1, r.bottom)}),
                   (Pixels{0xCC9999, 0xCC9999}));
     }
-}
-
-// On the default button type 14 draws its caption bold through the property
-// and back, holding off the paint the property asks for; elsewhere it never
-// touches the bold attribute.
-TEST(ButtonLooks, BoldCaptionOfTheDefaultButton) {
     int inked[2] = {};
     for (bool isDefault : {false, true}) {
         CanvasButton b(60, 24, 14);
@@ -305,8 +275,8 @@ TEST(ButtonLooks, BoldCaptionOfTheDefaultButton) {
     EXPECT_GT(inked[1], inked[0]);
 }
 
-// The gradient gives the pixels of one line per row, each in a pen of its own,
-// and leaves the context with the pen it had.
+// The gradient gives the pixels of one line per row, each in a pen of its
+// own, and leaves the context with the pen it had.
 TEST(ButtonLooks, GradientRows) {
     for (int he : {1, 2, 10, 12, 20, 25, 40, 97}) {
         for (auto [soft, base] : {std::pair{false, 0xF0A020}, {true, 0xF0A020}, {false, 0x100804}}) {
@@ -327,8 +297,7 @@ TEST(ButtonLooks, GradientRows) {
             }
         }
     }
-    // The amount of a row: height, depth, upward, row -> amount (the top row of
-    // a 1-pixel button only shows upward).
+    // Height, depth, upward, row -> amount (a 1-pixel button shows its one row upward).
     const struct { int he, depth; bool upward; int row, amount; } rows[] = {
         {20, 25, false, 19, -24}, {40, 25, false, 39, -24}, {20, 58, false, 19, -55}, {40, 58, false, 39, -57},
         {10, 25, false, 1, -2},   {10, 25, false, 3, -8},   {1, 25, true, 0, -25},
@@ -336,23 +305,18 @@ TEST(ButtonLooks, GradientRows) {
     for (const auto& r : rows) {
         CanvasButton b(3, r.he, 14);
         drawGradient(b.look(), 0x808080, r.depth, false, r.upward);
-        EXPECT_EQ(b.canvas.at(1, r.row), static_cast<COLORREF>(shiftColor(0x808080, r.amount, false, false))) << r.he;
+        EXPECT_EQ(b.canvas.at(1, r.row), static_cast<COLORREF>(shiftColor(0x808080, r.amount, 0, 0))) << r.he << r.row;
     }
-    CanvasButton flat(3, 1, 3);
-    drawGradient(flat.look(), 0x808080, 25, true, false);
-    EXPECT_EQ(flat.canvas.at(1, 0), kCleared);
 }
 
 // Narrow, flat and huge buttons paint every look without a fault, a hang or
-// a leftover GDI object.
+// a GDI object left behind.
 TEST(ButtonLooks, ExtremeSizes) {
     const long start = rt::gdiOwnedCount();
-    const std::pair<int, int> sizes[] = {{1, 1}, {1, 20}, {20, 1}, {2, 2}, {3, 3}, {100000, 100000}};
-    for (auto [w, h] : sizes) {
+    for (auto [w, h] : {std::pair{1, 1}, {1, 20}, {20, 1}, {2, 2}, {3, 3}, {100000, 100000}}) {
         for (int32_t type = 1; type <= 14; ++type) {
             CanvasButton b(8, 8, type);
-            b.s.Caption = L"&Start game...", b.s.hasFocus = true;
-            b.s.Wi = w, b.s.He = h;
+            b.s.Caption = L"&Start game...", b.s.hasFocus = true, b.s.Wi = w, b.s.He = h;
             b.layout();
             for (Shown shown : {up, hover, down, downOver, off}) show(b, shown);
         }
@@ -360,35 +324,31 @@ TEST(ButtonLooks, ExtremeSizes) {
     EXPECT_EQ(rt::gdiOwnedCount(), start);
 }
 
-// All fourteen looks at rest, hovered, pressed and disabled: on the left with
-// the launcher's button (scheme 1, its play icon and caption, 113 x 25), on
-// the right with custom colours, the focus and the default button.
+// Types 1 to 14 down the sheet, each at rest, hovered, pressed and disabled:
+// on the left as the launcher's buttons (scheme 1, the play icon and caption,
+// 113 x 25), on the right in custom colours with the focus and as the default.
 TEST(ButtonLooks, ContactSheet) {
-    constexpr int bw = 113, bh = 25, cw = bw + 4, ch = bh + 4, left = 24, top = 18;
+    constexpr int bw = 113, bh = 25, cw = bw + 4, ch = bh + 4, left = 24, top = 2;
     Canvas sheet(left + 8 * cw, top + 14 * ch, 0xFFFFFF);
     const Canvas behind(bw, bh, [](int x, int y) -> COLORREF { return (x + y) / 6 % 2 ? 0xB0D8F0 : 0x80B0E0; });
-    const HICON play = static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PLAY), IMAGE_ICON, 16, 16, 0));
-    const rt::PictureRef icon = rt::StdPicture::fromIcon(play);
-    const char* heads[] = {"up", "hovered", "pressed", "disabled"};
-    for (int col = 0; col < 8; ++col) {
-        RECT r{left + col * cw, 0, left + (col + 1) * cw, top};
-        DrawTextA(sheet.dc.get(), heads[col % 4], -1, &r, DT_CENTER | DT_SINGLELINE);
-    }
+    const rt::PictureRef icon = rt::StdPicture::fromIcon(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PLAY), IMAGE_ICON, 16, 16, 0)));
+    auto label = [&](const std::string& text, RECT r) {
+        DrawTextA(sheet.dc.get(), text.c_str(), -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    };
     for (int32_t type = 1; type <= 14; ++type) {
-        RECT r{0, top + (type - 1) * ch, left, top + type * ch};
-        DrawTextA(sheet.dc.get(), std::to_string(type).c_str(), -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        const int y = top + (type - 1) * ch;
+        label(std::to_string(type), {0, y, left, y + ch});
         for (int col = 0; col < 8; ++col) {
             const bool custom = col >= 4;
             CanvasButton b(bw, bh, type, -11);
             b.s.Caption = L"&Start game...", b.s.PictureNormal = icon, b.s.MaskColor = 0xC0C0C0;
-            b.s.ColorScheme = custom ? 2 : 1, b.s.BackColor = 0xE8D0B0, b.s.BackOver = 0xF4E4CC, b.s.ForeColor = 0x602000;
-            b.s.ForeOver = 0x0000A0, b.s.hasFocus = b.isDefault = custom;
+            b.s.ColorScheme = custom ? 2 : 1, b.s.hasFocus = b.isDefault = custom;
+            b.s.BackColor = 0xE8D0B0, b.s.BackOver = 0xF4E4CC, b.s.ForeColor = 0x602000, b.s.ForeOver = 0xA0;
             b.s.backgroundDC.reset(behind.dc.get());
             b.layout();
             show(b, std::array{up, hover, downOver, off}[col % 4]);
-            BitBlt(sheet.dc.get(), left + col * cw + 2, top + (type - 1) * ch + 2, bw, bh, b.canvas.dc.get(), 0, 0,
-                   SRCCOPY);
+            BitBlt(sheet.dc.get(), left + col * cw + 2, y + 2, bw, bh, b.canvas.dc.get(), 0, 0, SRCCOPY);
         }
     }
     EXPECT_TRUE(sheet.saveArtefact(L"button-looks"));

@@ -35,7 +35,11 @@ struct Canvas {
     rt::unique_hfont font;
     rt::select_object bitmapIn, fontIn;
     Canvas(int w, int h, const Paint& paint, int fontHeight = -13)
-        : w(w), h(h), bitmap(dib(w, h, &bits, paint)), font(arial(fontHeight)), bitmapIn(dc.get(), bitmap.get()),
+        : w(w),
+          h(h),
+          bitmap(dib(w, h, &bits, paint)),
+          font(arial(fontHeight)),
+          bitmapIn(dc.get(), bitmap.get()),
           fontIn(dc.get(), font.get()) {
         SetBkMode(dc.get(), TRANSPARENT);
     }
