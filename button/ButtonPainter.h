@@ -1,11 +1,13 @@
 #pragma once
 // The paint cycle of a button: decides whether a paint is due, clears the
-// surface and paints the face and the pictures in the colours of the moment
-// (the hover colours of a custom-coloured button included).
+// surface and paints the face, the look of the button's type and the
+// pictures in the colours of the moment (the hover colours of a
+// custom-coloured button included).
 #include <cstdint>
 
 #include "button/ButtonState.h"
-#include "runtime/UserControl.h"
+#include "button/ButtonSurface.h"
+#include "button/Look.h"
 
 namespace button {
 
@@ -14,7 +16,7 @@ enum PaintState : uint8_t { stateUp = 0, stateDown = 2 };
 
 class ButtonPainter {
 public:
-    ButtonPainter(ButtonState& state, rt::UserControl& surface) : s_(state), surface_(surface) {}
+    ButtonPainter(ButtonState& state, ButtonSurface& surface) : s_(state), surface_(surface) {}
 
     // curState stateUp (the hover look while the pointer is over the button)
     // or stateDown; without force, a paint of the state and caption last
@@ -25,10 +27,10 @@ private:
     bool skipped(uint8_t curState, bool force) const;
     bool hoverColours() const;
     void paint(uint8_t curState);
-    uint8_t pictureState(uint8_t curState) const;
+    LookState lookState(uint8_t curState) const;
 
     ButtonState& s_;
-    rt::UserControl& surface_;
+    ButtonSurface& surface_;
 };
 
 }  // namespace button

@@ -8,6 +8,7 @@
 
 #include "button/ButtonPainter.h"
 #include "button/ButtonState.h"
+#include "button/ButtonSurface.h"
 #include "runtime/ChildTimer.h"
 #include "runtime/UserControl.h"
 
@@ -27,7 +28,7 @@ struct skinButtonEvents {
     std::function<void()> MouseOut;
 };
 
-class skinButton : public rt::UserControl {
+class skinButton : public rt::UserControl, private ButtonSurface {
 public:
     skinButton();
     ~skinButton() override;
@@ -123,6 +124,14 @@ protected:
 
 private:
     friend class ButtonPersistence;
+
+    // What the painter asks of the surface.
+    HDC surfaceDC() override { return hDC(); }
+    void clearSurface() override { Cls(); }
+    HWND buttonWindow() const override { return hwnd(); }
+    bool isDefaultButton() const override { return AmbientDisplayAsDefault(); }
+    bool captionBold() const override { return FontBold(); }
+    void captionBold(bool bold) override { FontBold(bold); }
 
     void redraw(uint8_t curState, bool force) { painter_.redraw(curState, force); }
     void setColors();

@@ -10,25 +10,25 @@
 #include "button/ButtonPictures.h"
 #include "button/ButtonPrimitives.h"
 #include "button/TransBlt.h"
-#include "common/TestEnv.h"
+#include "Canvas.h"
 
 using namespace button;
 using Map = std::vector<std::string>;
 using Pixels = std::vector<COLORREF>;
-using Paint = std::function<COLORREF(int, int)>;
 
 namespace {
 
 constexpr COLORREF K = 0x203040, A = 0x0000FF, B = 0x00FF00, C = 0xFF0000, D = 0x00FFFF, kMask = 0xFF00FF;
 
-// DIB pixels hold red and blue the other way round from colour values.
-uint32_t swapRedBlue(uint32_t c) { return RGB(GetBValue(c), GetGValue(c), GetRValue(c)); }
-
-HBITMAP dib(int w, int h, uint32_t** bits, const Paint& colour) {
-    BITMAPINFO bi{{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-    HBITMAP bitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, reinterpret_cast<void**>(bits), nullptr, 0);
-    for (int i = 0; i < w * h; ++i) (*bits)[i] = swapRedBlue(colour(i % w, i / w));
-    return bitmap;
+// Rows of letters: A to D for those colours, '.' the background, '?' others.
+Map letters(const Canvas& canvas) {
+    const std::map<COLORREF, char> letter{{A, 'A'}, {B, 'B'}, {C, 'C'}, {D, 'D'}, {K, '.'}};
+    Map rows(canvas.h, std::string(canvas.w, '?'));
+    for (int i = 0; i < canvas.w * canvas.h; ++i) {
+        const COLORREF c = canvas.at(i % canvas.w, i / canvas.w);
+        if (letter.count(c)) rows[i / canvas.w][i % canvas.w] = letter.at(c);
+    }
+    return rows;
 }
 
 rt::PictureRef picture(int w, int h, const Paint& colour) {
@@ -44,30 +44,6 @@ rt::PictureRef halfIcon() {
     ICONINFO info{TRUE, 0, 0, mask.get(), red->bitmap()};
     return rt::StdPicture::fromIcon(CreateIconIndirect(&info));
 }
-
-// A memory device context drawing into a w x h DIB, with an unsmoothed caption font.
-struct Canvas {
-    int w, h;
-    uint32_t* bits = nullptr;
-    rt::unique_hdc dc{CreateCompatibleDC(nullptr)};
-    rt::unique_hbitmap bitmap;
-    rt::unique_hfont font{CreateFontW(-13, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, NONANTIALIASED_QUALITY, 0, L"Arial")};
-    rt::select_object bitmapIn, fontIn;
-    Canvas(int w, int h, const Paint& paint)
-        : w(w), h(h), bitmap(dib(w, h, &bits, paint)), bitmapIn(dc.get(), bitmap.get()), fontIn(dc.get(), font.get()) {
-        SetBkMode(dc.get(), TRANSPARENT);
-    }
-    Canvas(int w, int h, COLORREF back = K) : Canvas(w, h, [=](int, int) { return back; }) {}
-    COLORREF at(int x, int y) const { return GdiFlush(), swapRedBlue(bits[y * w + x]); }
-    // Rows of letters: A to D for those colours, '.' the background, '?' others.
-    Map map() const {
-        const std::map<COLORREF, char> letter{{A, 'A'}, {B, 'B'}, {C, 'C'}, {D, 'D'}, {K, '.'}};
-        Map rows(h, std::string(w, '?'));
-        for (int i = 0; i < w * h; ++i)
-            if (letter.count(at(i % w, i / w))) rows[i / w][i % w] = letter.at(at(i % w, i / w));
-        return rows;
-    }
-};
 
 // Custom colours on a grey face: text 0000C0, hovered 00C000, shadow 808080, highlight EFEFEF.
 ButtonState greyButton(int32_t type = 1) {
@@ -86,7 +62,7 @@ void focus(HDC dc, bool shown, bool hasFocus, int times) {
     for (int i = 0; i < times; ++i) drawFocus(dc, s);
 }
 
-// Each shape on a canvas of the button's size; `want` as Canvas::map shows it.
+// Each shape on a canvas of the button's size; `want` as letters() shows it.
 const struct Shape {
     const char* name;
     int w, h;
@@ -122,7 +98,7 @@ TEST(ButtonPrimitives, Shapes) {
         ButtonState s;
         s.Wi = shape.w, s.He = shape.h;
         shape.draw(canvas.dc.get(), s);
-        EXPECT_EQ(canvas.map(), shape.want) << shape.name;
+        EXPECT_EQ(letters(canvas), shape.want) << shape.name;
     }
     Canvas oval(21, 21), once(8, 6);
     drawEllipse(oval.dc.get(), 0, 0, 21, 21, A, B);
@@ -132,7 +108,7 @@ TEST(ButtonPrimitives, Shapes) {
     focus(once.dc.get(), true, false, 1);
     EXPECT_EQ(GetTextColor(once.dc.get()), A);  // untouched when nothing is drawn
     focus(once.dc.get(), true, true, 1);
-    EXPECT_NE(once.map(), Map(6, "........"));
+    EXPECT_NE(letters(once), Map(6, "........"));
     EXPECT_EQ(GetTextColor(once.dc.get()), 0x0000C0u);  // cText
 }
 
@@ -316,13 +292,5 @@ TEST(ButtonDrawing, ContactSheet) {
         drawPictures(c.dc.get(), s, static_cast<uint8_t>(pictureStates[look]));
         BitBlt(sheet.dc.get(), col * cw + 2, row * ch + 2, s.Wi, s.He, c.dc.get(), 0, 0, SRCCOPY);
     }
-    // A BMP (the DIB's rows behind the two headers); the test run converts it to PNG.
-    const BITMAPINFOHEADER info{sizeof info, sheet.w, -sheet.h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    const DWORD size = 4 * sheet.w * sheet.h, offset = sizeof(BITMAPFILEHEADER) + sizeof info;
-    const BITMAPFILEHEADER file{0x4D42, offset + size, 0, 0, offset};
-    auto bytes = [](const void* p, size_t n) { return GdiFlush(), std::string(static_cast<const char*>(p), n); };
-    const std::wstring dir = testenv::buildDir() + L"\\artefacts";
-    CreateDirectoryW(dir.c_str(), nullptr);
-    EXPECT_TRUE(testenv::writeFile(dir + L"\\button-contact-sheet.bmp",
-                                   bytes(&file, sizeof file) + bytes(&info, sizeof info) + bytes(sheet.bits, size)));
+    EXPECT_TRUE(sheet.saveArtefact(L"button-contact-sheet"));
 }

@@ -53,6 +53,10 @@ TEST(skinButtonLifecycle, DefaultButtonChangeRepaints) {
         for (rt::UserControl* control : {static_cast<rt::UserControl*>(&s.b), static_cast<rt::UserControl*>(nullptr)})
             EXPECT_EQ(s.paintsOnWrite([&] { host.container().setDefaultControl(control); }), scheme != 2) << scheme;
     }
+    // Type 14 draws the default button's caption bold through FontBold, and sets it back.
+    host.container().setDefaultControl(&s.b);
+    EXPECT_TRUE(s.paintsOnWrite([&] { s.b.ButtonType(14); }));
+    EXPECT_EQ(std::make_pair(s.b.FontBold(), s.b.state().refreshOn), std::make_pair(false, true));
 }
 
 // Each size gets a region of its own: type 5 cuts two corner pixels.
