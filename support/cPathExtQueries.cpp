@@ -102,7 +102,8 @@ bool cPathExt::folderContainsFiles(const std::wstring& sRoot) const {
 }
 
 bool cPathExt::folderContainsSubfolders(const std::wstring& sRoot) const {
-    return anyEntry(sRoot, [](const WIN32_FIND_DATAA& found) { return isDirectory(found) && found.cFileName[0] != '.'; });
+    return anyEntry(sRoot,
+                    [](const WIN32_FIND_DATAA& found) { return isDirectory(found) && found.cFileName[0] != '.'; });
 }
 
 bool cPathExt::folderExists(const std::wstring& sFolder) const {

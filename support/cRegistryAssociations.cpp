@@ -22,7 +22,9 @@ std::wstring quotedPath(const std::wstring& sExePath) {
     return exe;
 }
 
-std::wstring orDefault(const std::wstring& text, const std::wstring& fallback) { return text.empty() ? fallback : text; }
+std::wstring orDefault(const std::wstring& text, const std::wstring& fallback) {
+    return text.empty() ? fallback : text;
+}
 
 rt::RuntimeError associationError(int32_t number, const wchar_t* description) {
     return rt::RuntimeError(number, RegistryKeys::registrySource(), description);
@@ -71,7 +73,8 @@ void cRegistry::CreateEXEAssociation(const std::wstring& sExePath, const std::ws
     sectionKey_ = sClassName;
     WriteClassesValue(sClassDescription);
     writeVerb(sClassName, L"open", orDefault(sOpenMenuText, L"&Open"), exe + L" \"%1\"", false);
-    if (bSupportPrint) writeVerb(sClassName, L"print", orDefault(sPrintMenuText, L"&Print"), exe + L" /p \"%1\"", false);
+    if (bSupportPrint)
+        writeVerb(sClassName, L"print", orDefault(sPrintMenuText, L"&Print"), exe + L" /p \"%1\"", false);
     if (bSupportInstall)
         writeVerb(sClassName, L"add", orDefault(sInstallMenuText, L"&Install " + sAssociation), exe + L" /a \"%1\"",
                   false);
