@@ -77,7 +77,8 @@ public:
     std::wstring getSpecialPath(int32_t lNum) const;
     // True when the last "." comes after the last "\" ("c." has one).
     bool hasFileExtension(const std::wstring& sFile) const;
-    // True when `sPath` lies in the folder `sPrefix` (PathIsPrefixA).
+    // True when `sPath` lies in the folder `sPrefix`, given with or without
+    // its trailing "\" (PathIsPrefixA).
     bool hasPrefix(const std::wstring& sPath, const std::wstring& sPrefix) const;
     bool isFolder(const std::wstring& sPath) const;
     bool isFolderEmpty(const std::wstring& sPath) const;

@@ -19,9 +19,6 @@ namespace {
 
 using namespace FileStatements;
 
-// GetTempFileNameA fails (Wine overruns) on a folder longer than this.
-constexpr size_t kLongestTempFolder = MAX_PATH - 14;
-
 // Whether any entry of the folder `sRoot` (ending in "\") passes `counts`.
 template <typename Counts>
 bool anyEntry(const std::wstring& sRoot, Counts counts) {
@@ -65,7 +62,7 @@ bool cPathExt::createFolderStructure(const std::wstring& sPath) const {
 
 std::wstring cPathExt::createTempFile(const std::wstring& sPrefix) const {
     std::string folder = rt::toAnsi(findTempPath());
-    if (folder.empty() || folder.size() > kLongestTempFolder) return L"";
+    if (folder.empty()) return L"";
     char name[MAX_PATH + 1] = {};
     if (!GetTempFileNameA(folder.c_str(), rt::toAnsi(sPrefix).c_str(), 0, name)) return L"";
     return rt::fromAnsiBuffer(name, sizeof name);

@@ -52,7 +52,7 @@ std::wstring withoutTrailingBackslash(const std::wstring& s) {
 std::wstring currentFolderOfDrive(const std::wstring& drive) {
     std::string root = rt::toAnsi(drive.substr(0, 1)) + ":";
     if (GetDriveTypeA((root + "\\").c_str()) == DRIVE_NO_ROOT_DIR) rt::raiseStandard(errDeviceUnavailable);
-    return fullPathName(root);
+    return fullPathName(root + ".");
 }
 
 std::wstring currentFolder() {
@@ -141,7 +141,11 @@ bool cPathExt::hasFileExtension(const std::wstring& sFile) const {
 }
 
 bool cPathExt::hasPrefix(const std::wstring& sPath, const std::wstring& sPrefix) const {
-    return PathIsPrefixA(rt::toAnsi(normalizePath(sPrefix)).c_str(), rt::toAnsi(sPath).c_str()) != 0;
+    // The platform's common prefix of two paths ends before a "" unless it
+    // is a root, so a folder with its trailing "" would never be a prefix.
+    std::string prefix = rt::toAnsi(normalizePath(sPrefix));
+    if (!PathIsRootA(prefix.c_str())) prefix.pop_back();
+    return PathIsPrefixA(prefix.c_str(), rt::toAnsi(sPath).c_str()) != 0;
 }
 
 bool cPathExt::isNetworkPath(const std::wstring& sPath) const { return PathIsUNCA(rt::toAnsi(sPath).c_str()) != 0; }
