@@ -8,3 +8,4 @@ build="${TW_BUILD:-$root/build}"
 unset DISPLAY
 source "$root/scripts/wine-session.sh"
 wine "$build/bench/startup_bench.exe" "${1:-10}"
+wine "$build/bench/listing_bench.exe" "${1:-5}"

@@ -211,11 +211,7 @@ void cTextFiles::replaceFile(const std::wstring& temp, const std::wstring& sFile
 }
 
 std::wstring cTextFiles::tempFileName() {
-    if (tempPath_.empty()) {
-        char path[256];
-        DWORD n = GetTempPathA(256, path);
-        tempPath_ = rt::fromAnsi(std::string_view(path, n < 256 ? n : 0));
-    }
+    if (tempPath_.empty()) tempPath_ = cPathExt().findTempPath();
     // The call may write up to MAX_PATH characters, whatever the caller hopes.
     char name[MAX_PATH] = {};
     if (!GetTempFileNameA(rt::toAnsi(tempPath_).c_str(), "txt", 0, name)) raiseFileError(GetLastError());
