@@ -3,6 +3,9 @@
 
 #include <shlobj.h>
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "common/TestEnv.h"
 #include "support/cPathExt.h"
 
@@ -22,16 +25,32 @@ struct PathQueries : ::testing::Test {
 };
 
 // Nested folders with names of eight characters (their own short names)
-// below `path`, until the whole is 256 to 259 characters long.
-std::wstring deepFolder(std::wstring path) {
-    auto add = [&](const std::wstring& name) {
+// below `base`, until the whole is 256 to 259 characters long. They are
+// removed here, deepest first: Wine's shell, asked to delete a tree this
+// deep, deletes in the current folder instead.
+class DeepFolder {
+public:
+    explicit DeepFolder(const std::wstring& base) : path(base) {
+        while (path.size() + 9 <= 259) add(L"abcdefgh");
+        if (path.size() < 256) add(std::wstring(std::max<size_t>(1, 255 - path.size()), L'x'));
+    }
+    ~DeepFolder() {
+        for (auto it = made_.rbegin(); it != made_.rend(); ++it) RemoveDirectoryW(it->c_str());
+        if (!made_.empty() && GetFileAttributesW(made_.front().c_str()) != INVALID_FILE_ATTRIBUTES) {
+            std::fputs("deep test folders left behind: stopping before any cleanup reaches them\n", stderr);
+            std::abort();
+        }
+    }
+    std::wstring path;
+
+private:
+    void add(const std::wstring& name) {
         path += L"\\" + name;
-        CreateDirectoryW((L"\\\\?\\" + path).c_str(), nullptr);
-    };
-    while (path.size() + 9 <= 259) add(L"abcdefgh");
-    if (path.size() < 256) add(std::wstring(std::max<size_t>(1, 255 - path.size()), L'x'));
-    return path;
-}
+        made_.push_back(L"\\\\?\\" + path);
+        CreateDirectoryW(made_.back().c_str(), nullptr);
+    }
+    std::vector<std::wstring> made_;
+};
 
 // Sets an environment variable for the scope.
 struct EnvGuard {
@@ -100,8 +119,8 @@ TEST_F(PathQueries, TemporaryFolderAndFilesFollowThePlatformLongFoldersIncluded)
 TEST_F(PathQueries, ShortPathNamesAndFolderChains) {
     wchar_t shortRoot[MAX_PATH];
     ASSERT_NE(GetShortPathNameW(root.path.c_str(), shortRoot, MAX_PATH), 0u);
-    const std::wstring deep = deepFolder(shortRoot);
-    EXPECT_EQ(p.getShortPathName(deep).toString(), deep);  // longer than 255 characters
+    const DeepFolder deep(shortRoot);
+    EXPECT_EQ(p.getShortPathName(deep.path).toString(), deep.path);  // longer than 255 characters
     EXPECT_EQ(p.getShortPathName(at(L"none")).toString(), L"");
 
     EXPECT_TRUE(p.createFolderStructure(at(L"a\\b\\c\\")));
