@@ -1,5 +1,7 @@
-// The file-operations object's shell operations, recycle bin, shredder, trim
-// and tree delete, each on files this test made in its own scratch folder.
+// The file-operations object's shell operations, recycle bin, shredder, trim,
+// tree delete and listings, each on files this test made in its own scratch
+// folder, and its walks over links to folders: one back to the tree's top (a
+// loop) and one out of it.
 // ctest-lock: recycle-bin
 #include <gtest/gtest.h>
 
@@ -31,17 +33,6 @@ public:
 
 bool exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-std::vector<std::wstring> names(const std::wstring& folder) {
-    std::vector<std::wstring> found;
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
-    for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileW(find, &data))
-        if (data.cFileName != L"."s && data.cFileName != L".."s) found.push_back(data.cFileName);
-    if (find != INVALID_HANDLE_VALUE) FindClose(find);
-    std::sort(found.begin(), found.end());
-    return found;
-}
-
 struct FileOperations : ::testing::Test {
     testenv::TempDir root{L"fileops"};
     cFileFunctions ff;
@@ -60,25 +51,47 @@ struct FileOperations : ::testing::Test {
     void release(const std::wstring& name) { SetFileAttributesW(at(name).c_str(), FILE_ATTRIBUTE_NORMAL); }
 };
 
+using Paths = std::vector<std::wstring>;
+
+// A tree with a hidden file, a folder whose name begins with "." and names with and without extensions.
+struct FolderListings : FileOperations {
+    const std::wstring tree = at(L"tree");
+    std::wstring in(const std::wstring& name) const { return tree + L"\\" + name; }
+    void SetUp() override {
+        folders({L"tree", L"tree\\.hidden", L"tree\\sub", L"tree\\sub\\deep"});
+        for (const wchar_t* name :
+             {L"a.txt", L"b.doc", L"noext", L"h.txt", L".hidden\\x.txt", L"sub\\c.txt", L"sub\\deep\\d.TXT"})
+            testenv::writeFile(in(name), "x");
+        SetFileAttributesW(in(L"h.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    }
+    static Paths sorted(Paths paths) {
+        std::sort(paths.begin(), paths.end());
+        return paths;
+    }
+    Paths under(std::initializer_list<const wchar_t*> names) const {
+        Paths paths;
+        for (const wchar_t* name : names) paths.push_back(in(name));
+        return sorted(paths);
+    }
+};
+
 }  // namespace
 
 TEST(ShellFileOperation, RequestsCarryTheOperationAndTheFlagsOfTheirOptions) {
     using namespace ShellFileOperation;
     const std::tuple<Request, UINT, FILEOP_FLAGS> cases[] = {
-        {copyRequest(L"a", L"b", false), FO_COPY, 0x8},
-        {copyRequest(L"a", L"b", true), FO_COPY, 0x0},
+        {copyRequest(L"a", L"b", false), FO_COPY, 0x8}, {copyRequest(L"a", L"b", true), FO_COPY, 0x0},
         {copyRequest(L"a\0b\0\0"s, L"x\0y"s, true), FO_COPY, 0x1},
         {deleteRequest(L"a", false, false, false, false, true), FO_DELETE, 0x40},
         {deleteRequest(L"a", true, true, true, true, true), FO_DELETE, 0x1D4},
         {deleteRequest(L"a", false, false, true, false, false), FO_DELETE, 0x10},
-        {moveRequest(L"a", L"b"), FO_MOVE, 12},
-        {renameRequest(L"a", L"b"), FO_RENAME, 12},
+        {moveRequest(L"a", L"b"), FO_MOVE, 12}, {renameRequest(L"a", L"b"), FO_RENAME, 12},
     };
     for (const auto& [request, func, flags] : cases)
         EXPECT_EQ(std::make_pair(request.wFunc, request.fFlags), std::make_pair(func, flags));
-    EXPECT_EQ(recycleBinFlags(false, false, false), 7u);
-    EXPECT_EQ(recycleBinFlags(true, true, true), 0u);
-    EXPECT_EQ(recycleBinFlags(true, false, true), 2u);
+    EXPECT_EQ(std::make_tuple(recycleBinFlags(false, false, false), recycleBinFlags(true, true, true),
+                              recycleBinFlags(true, false, true)),
+              std::make_tuple(7ul, 0ul, 2ul));
     const std::pair<std::wstring, std::wstring> nulls[] = {
         {L"", L"\0\0"s}, {L"a", L"a\0\0"s}, {L"a\0"s, L"a\0\0"s}, {L"a\0\0"s, L"a\0\0"s}};
     for (auto [in, out] : nulls) EXPECT_EQ(addDoubleNull(in), out);
@@ -93,10 +106,9 @@ TEST_F(FileOperations, ShellOperationsCopyMoveRenameAndDelete) {
     EXPECT_EQ(testenv::readFile(at(L"c.txt")), "a");
     EXPECT_TRUE(ff.fileMove(at(L"a.txt"), at(L"sub")));
     EXPECT_TRUE(ff.fileRename(at(L"c.txt"), at(L"d.txt")));
-    EXPECT_EQ(names(at(L"sub")), (std::vector<std::wstring>{L"a.txt", L"keep"}));
-    EXPECT_TRUE(exists(at(L"d.txt")) && !exists(at(L"c.txt")));
+    EXPECT_TRUE(exists(at(L"sub\\a.txt")) && exists(at(L"d.txt")) && !exists(at(L"a.txt")) && !exists(at(L"c.txt")));
     EXPECT_TRUE(ff.fileDelete(at(L"sub\\*.*"), true, false, true, true));  // files only, no questions
-    EXPECT_EQ(names(at(L"sub")), std::vector<std::wstring>{L"keep"});
+    EXPECT_TRUE(!exists(at(L"sub\\a.txt")) && exists(at(L"sub\\keep")));
     EXPECT_TRUE(ff.fileDelete(at(L"b.txt") + L'\0' + at(L"d.txt"), false, false, true, true));
     EXPECT_FALSE(exists(at(L"b.txt")) || exists(at(L"d.txt")));
 }
@@ -112,17 +124,15 @@ TEST_F(FileOperations, RecycleBinTakesDeletedFilesAndEmpties) {
 }
 
 TEST_F(FileOperations, ShredderOverwritesBlockByBlockAndDeletes) {
-    const struct {
+    struct Case {
         size_t size;
         DWORD attributes;
         int32_t count;
         bool locked, result;
-    } cases[] = {
-        {10, FILE_ATTRIBUTE_NORMAL, 1, false, true},   {32768, FILE_ATTRIBUTE_NORMAL, 1, false, true},
-        {32769, FILE_ATTRIBUTE_NORMAL, 2, false, true}, {10, FILE_ATTRIBUTE_READONLY, 1, false, true},
-        {10, FILE_ATTRIBUTE_NORMAL, 0, false, true},   {10, FILE_ATTRIBUTE_NORMAL, 1, true, false},
     };
-    for (const auto& c : cases) {
+    for (const Case& c : {Case{10, 0, 1, false, true}, Case{32768, 0, 1, false, true}, Case{32769, 0, 2, false, true},
+                          Case{10, FILE_ATTRIBUTE_READONLY, 1, false, true}, Case{10, 0, 0, false, true},
+                          Case{10, 0, 1, true, false}}) {
         const std::string zeros(c.size, '\0');
         file(L"s.bin", zeros);
         CreateHardLinkW(at(L"seen.bin").c_str(), at(L"s.bin").c_str(), nullptr);  // keeps the bytes after the delete
@@ -152,9 +162,7 @@ TEST_F(FileOperations, ShredderOverwritesBlockByBlockAndDeletes) {
 
 TEST_F(FileOperations, TrimCutsTheEndOrAllOfAShorterFile) {
     const std::tuple<int32_t, bool, bool, std::string> cases[] = {
-        {3, false, true, "0123456"},
-        {0, false, true, "0123456789"},
-        {20, false, true, ""},
+        {3, false, true, "0123456"}, {0, false, true, "0123456789"}, {20, false, true, ""},
         {3, true, false, "0123456789"},
     };
     for (const auto& [bytes, locked, result, left] : cases) {
@@ -169,9 +177,7 @@ TEST_F(FileOperations, TrimCutsTheEndOrAllOfAShorterFile) {
 
 TEST_F(FileOperations, FolderDeleteRemovesATreeOrStopsAtWhatItMayNotDelete) {
     folders({L"t", L"t\\s1", L"t\\s1\\s2", L"t\\empty", L"r", L"r\\s", L"h"});
-    file(L"t\\a.txt");
-    file(L"t\\s1\\b.txt");
-    file(L"t\\s1\\s2\\c");
+    for (const wchar_t* name : {L"t\\a.txt", L"t\\s1\\b.txt", L"t\\s1\\s2\\c"}) file(name);
     EXPECT_TRUE(ff.folderDelete(at(L"t")));
     EXPECT_FALSE(exists(at(L"t")));
 
@@ -182,4 +188,59 @@ TEST_F(FileOperations, FolderDeleteRemovesATreeOrStopsAtWhatItMayNotDelete) {
     EXPECT_TRUE(exists(at(L"r\\s\\r.txt")) && exists(at(L"h\\h.txt")));
     EXPECT_EQ(testenv::raisedError([&] { ff.folderDelete(at(L"none")); }), rt::errPathNotFound);
     release(L"r\\s\\r.txt");
+}
+
+TEST_F(FolderListings, FilesByMaskInTheFolderOrItsTree) {
+    const std::tuple<std::wstring, std::wstring, bool, Paths> cases[] = {
+        {tree, L"*.txt", false, under({L"a.txt", L"h.txt"})},
+        {tree + L"\\", L"*.txt", false, under({L"a.txt", L"h.txt"})},
+        {tree, L"", false, {}},
+        {tree, L"*.*", false, under({L"a.txt", L"b.doc", L"noext", L"h.txt"})},
+        {tree, L"*.txt;*.doc", false, under({L"a.txt", L"b.doc", L"h.txt"})},
+        {tree, L"*.txt", true, under({L"a.txt", L"h.txt", L"sub\\c.txt", L"sub\\deep\\d.TXT"})},
+        {in(L"none"), L"*.*", true, {}},
+    };
+    for (const auto& [folder, mask, deep, expected] : cases)
+        EXPECT_EQ(sorted(ff.getFilesInFolder(folder, mask, deep)), expected) << testing::PrintToString(mask) << deep;
+}
+
+TEST_F(FolderListings, FoldersComeBeforeTheFoldersInsideThem) {
+    EXPECT_EQ(ff.getFolders(tree, L"*", true), under({L"sub", L"sub\\deep"}));
+    EXPECT_EQ(ff.getFolders(tree, L"d*", true), under({L"sub\\deep"}));
+    EXPECT_EQ(ff.getFolders(tree, L"*", false), under({L"sub"}));
+}
+
+TEST_F(FolderListings, KillFilesLeavesReadOnlyFilesUnlessAskedAndKeepsFolders) {
+    SetFileAttributesW(in(L"h.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+    SetFileAttributesW(in(L"sub\\c.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(ff.killFiles(tree, true));
+    EXPECT_EQ(sorted(ff.getFilesInFolder(tree, L"*.*", true)), under({L"sub\\c.txt"}));
+    EXPECT_TRUE(ff.killFiles(tree, true, true));
+    EXPECT_EQ(ff.getFilesInFolder(tree, L"*.*", true), Paths{});
+    EXPECT_EQ(ff.getFolders(tree, L"*", true).size(), 2u);
+}
+
+// Wine makes no junctions; a Unix symbolic link to a folder is what it shows
+// as one (a folder with the reparse-point bit).
+TEST_F(FolderListings, WalksDoNotFollowLinksToFolders) {
+    const std::wstring outside = at(L"outside");
+    folders({L"outside"});
+    file(L"outside\\keep.txt", "keep");
+    testenv::UnixLink loop(in(L"sub\\loop"), ".."), out(in(L"out"), "../outside");
+    ASSERT_TRUE(loop.made() && out.made());
+    ASSERT_NE(GetFileAttributesW(in(L"out").c_str()) & FILE_ATTRIBUTE_REPARSE_POINT, 0u);
+
+    const Paths files = under({L"a.txt", L"b.doc", L"noext", L"h.txt", L"sub\\c.txt", L"sub\\deep\\d.TXT"});
+    EXPECT_EQ(sorted(ff.getFilesInFolder(tree, L"*.*", true)), files);
+    EXPECT_EQ(sorted(ff.getFolders(tree, L"*", true)), under({L"out", L"sub", L"sub\\deep", L"sub\\loop"}));
+    SetFileAttributesW(in(L"h.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_TRUE(ff.killFiles(tree, true));
+    EXPECT_EQ(testenv::readFile(outside + L"\\keep.txt"), "keep");
+
+    // The tree goes; a link goes only where the system can tell it is one (not
+    // under Wine): then the folder holding it stays and the delete raises.
+    int32_t raised = testenv::raisedError([&] { ff.folderDelete(tree); });
+    EXPECT_EQ(raised != 0, GetFileAttributesW(tree.c_str()) != INVALID_FILE_ATTRIBUTES);
+    EXPECT_FALSE(GetFileAttributesW(in(L"sub\\deep").c_str()) != INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(testenv::readFile(outside + L"\\keep.txt"), "keep");
 }

@@ -1,9 +1,6 @@
 // The path object's questions to the file system, in a scratch folder of the test's own.
 #include <gtest/gtest.h>
 
-#include <shlobj.h>
-
-#include <cstdio>
 #include <cstdlib>
 
 #include "common/TestEnv.h"
@@ -24,75 +21,39 @@ struct PathQueries : ::testing::Test {
     }
 };
 
-// Nested folders with names of eight characters (their own short names)
-// below `base`, until the whole is 256 to 259 characters long. They are
-// removed here, deepest first: Wine's shell, asked to delete a tree this
-// deep, deletes in the current folder instead.
-class DeepFolder {
-public:
+// Nested folders named with eight characters (their own short names) below
+// `base`, 256 to 259 characters in all, removed here deepest first: Wine's
+// shell, asked to delete a tree this deep, deletes in the current folder.
+struct DeepFolder {
+    std::wstring path;
+    std::vector<std::wstring> made;
     explicit DeepFolder(const std::wstring& base) : path(base) {
-        while (path.size() + 9 <= 259) add(L"abcdefgh");
-        if (path.size() < 256) add(std::wstring(std::max<size_t>(1, 255 - path.size()), L'x'));
-    }
-    ~DeepFolder() {
-        for (auto it = made_.rbegin(); it != made_.rend(); ++it) RemoveDirectoryW(it->c_str());
-        if (!made_.empty() && GetFileAttributesW(made_.front().c_str()) != INVALID_FILE_ATTRIBUTES) {
-            std::fputs("deep test folders left behind: stopping before any cleanup reaches them\n", stderr);
-            std::abort();
+        while (path.size() < 256) {
+            path += L"\\" + std::wstring(path.size() + 9 <= 259 ? 8 : std::max<size_t>(1, 255 - path.size()), L'd');
+            made.push_back(L"\\\\?\\" + path);
+            CreateDirectoryW(made.back().c_str(), nullptr);
         }
     }
-    std::wstring path;
-
-private:
-    void add(const std::wstring& name) {
-        path += L"\\" + name;
-        made_.push_back(L"\\\\?\\" + path);
-        CreateDirectoryW(made_.back().c_str(), nullptr);
+    ~DeepFolder() {
+        for (auto it = made.rbegin(); it != made.rend(); ++it) RemoveDirectoryW(it->c_str());
+        if (!made.empty() && GetFileAttributesW(made.front().c_str()) != INVALID_FILE_ATTRIBUTES) std::abort();
     }
-    std::vector<std::wstring> made_;
-};
-
-// Sets an environment variable for the scope.
-struct EnvGuard {
-    const wchar_t* name;
-    std::wstring old;
-    EnvGuard(const wchar_t* n, const std::wstring& value) : name(n), old(32767, L'\0') {
-        old.resize(GetEnvironmentVariableW(name, old.data(), static_cast<DWORD>(old.size())));
-        SetEnvironmentVariableW(name, value.c_str());
-    }
-    ~EnvGuard() { SetEnvironmentVariableW(name, old.c_str()); }
 };
 
 }  // namespace
 
 TEST_F(PathQueries, ExistenceContentAndDrives) {
-    folders({L"empty", L"onlysub", L"onlysub\\sub", L"dotted", L"dotted\\.cache", L"hidden"});
+    folders({L"onlysub", L"onlysub\\sub", L"dotted", L"dotted\\.cache", L"hidden"});
     file(L"hidden\\h.txt", FILE_ATTRIBUTE_HIDDEN);
     file(L"f.txt");
     const std::pair<bool, bool> cases[] = {
-        {p.fileFolderExists(at(L"f.txt")), true},
-        {p.fileFolderExists(at(L"empty")), true},
-        {p.fileFolderExists(at(L"none")), false},
-        {p.isFolder(at(L"empty")), true},
-        {p.isFolder(at(L"f.txt")), false},
-        {p.isFolderEmpty(at(L"empty")), true},
-        {p.isFolderEmpty(at(L"hidden")), false},
-        {p.folderExists(at(L"f.txt")), true},  // any entry counts
-        {p.folderExists(at(L"hidden")), true},
-        {p.folderExists(at(L"none")), false},
-        {p.folderExists(at(L"bad<|>")), false},
-        {p.folderContainsFiles(at(L"onlysub\\")), false},
-        {p.folderContainsFiles(at(L"hidden\\")), true},
-        {p.folderContainsFiles(at(L"f")), true},  // the pattern runs into the name: f*.*
-        {p.folderContainsSubfolders(at(L"onlysub\\")), true},
-        {p.folderContainsSubfolders(at(L"dotted\\")), false},
-        {p.driveExists(L"c:"), true},
-        {p.driveExists(L"C"), true},
-        {p.driveExists(L"c:\\"), true},
-        {p.driveExists(L"Q:"), false},
-        {p.driveExists(L""), true},
-        {p.driveReady(L"C:"), true},
-        {p.driveReady(L"Q:"), false},
+        {p.folderExists(at(L"f.txt")), true} /* any entry counts */, {p.folderExists(at(L"none")), false},
+        {p.folderExists(at(L"bad<|>")), false},           {p.folderContainsFiles(at(L"onlysub\\")), false},
+        {p.folderContainsFiles(at(L"hidden\\")), true},   {p.folderContainsFiles(at(L"f")), true} /* f*.* */,
+        {p.folderContainsSubfolders(at(L"onlysub\\")), true}, {p.folderContainsSubfolders(at(L"dotted\\")), false},
+        {p.driveExists(L"c:"), true},                     {p.driveExists(L"c:\\"), true},
+        {p.driveExists(L"Q:"), false},                    {p.driveExists(L""), true},
+        {p.driveReady(L"C:"), true},                      {p.driveReady(L"Q:"), false},
     };
     ASSERT_EQ(GetLogicalDrives() & (1u << (L'Q' - L'A')), 0u);
     int row = 0;
@@ -111,9 +72,10 @@ TEST_F(PathQueries, TemporaryFolderAndFilesFollowThePlatformLongFoldersIncluded)
 
     // A temporary folder too long to hold a new name within MAX_PATH.
     const std::wstring longTemp = root.path + L"\\" + std::wstring(250 - root.path.size(), L't') + L"\\";
-    EnvGuard tmpVariable(L"TMP", longTemp);
+    SetEnvironmentVariableW(L"TMP", longTemp.c_str());
     EXPECT_EQ(p.findTempPath(), longTemp);
     EXPECT_EQ(p.createTempFile(L"tw"), L"");
+    SetEnvironmentVariableW(L"TMP", tmp);
 }
 
 TEST_F(PathQueries, ShortPathNamesAndFolderChains) {
@@ -130,36 +92,24 @@ TEST_F(PathQueries, ShortPathNamesAndFolderChains) {
 }
 
 TEST_F(PathQueries, KillFileDeletesOnlyWhatItMayAndSaysSo) {
-    const struct {
-        DWORD attributes;
-        bool writeProtect, hidden, locked, result;
-    } cases[] = {
-        {FILE_ATTRIBUTE_READONLY, false, false, false, false}, {FILE_ATTRIBUTE_READONLY, true, false, false, true},
-        {FILE_ATTRIBUTE_HIDDEN, false, false, false, false},   {FILE_ATTRIBUTE_HIDDEN, false, true, false, true},
-        {FILE_ATTRIBUTE_NORMAL, false, false, true, false},    {FILE_ATTRIBUTE_NORMAL, true, true, false, true},
+    const DWORD ro = FILE_ATTRIBUTE_READONLY, hidden = FILE_ATTRIBUTE_HIDDEN;  // 0: normal
+    const std::tuple<DWORD, bool, bool, bool, bool> cases[] = {
+        // attributes, bWriteProtect, bHidden, held open elsewhere, result
+        {ro, false, false, false, false},   {ro, true, false, false, true}, {hidden, false, false, false, false},
+        {hidden, false, true, false, true}, {0, false, false, true, false}, {0, true, true, false, true},
     };
     const std::wstring f = at(L"k.txt");
-    for (const auto& c : cases) {
-        file(L"k.txt", c.attributes);
-        HANDLE lock = c.locked ? CreateFileW(f.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr) : nullptr;
-        EXPECT_EQ(p.killFile(f, c.writeProtect, c.hidden), c.result) << c.attributes;
-        EXPECT_EQ(p.fileFolderExists(f), !c.result) << c.attributes;
+    for (const auto& [attributes, writeProtect, noHidden, locked, result] : cases) {
+        file(L"k.txt", attributes);
+        HANDLE lock = locked ? CreateFileW(f.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr) : nullptr;
+        EXPECT_EQ(p.killFile(f, writeProtect, noHidden), result) << attributes;
+        EXPECT_EQ(p.fileFolderExists(f), !result) << attributes;
         if (lock) CloseHandle(lock);
         SetFileAttributesW(f.c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileW(f.c_str());
     }
     EXPECT_FALSE(p.killFile(at(L"none.txt")));
-    file(L"1.tmp");
-    file(L"2.tmp");
-    file(L"3.txt");
+    for (const wchar_t* name : {L"1.tmp", L"2.tmp", L"3.txt"}) file(name);
     EXPECT_TRUE(p.killFile(at(L"*.tmp")));
     EXPECT_EQ(std::make_pair(p.fileExists(at(L"*.tmp")), p.fileExists(at(L"3.txt"))), std::make_pair(false, true));
-}
-
-TEST_F(PathQueries, AddToRecentDocsPutsALinkInTheRecentFolder) {
-    file(L"recent-\u00e9.txt");
-    p.addToRecentDocs(at(L"recent-\u00e9.txt"));
-    const std::wstring link = p.getSpecialPath(CSIDL_RECENT) + L"\\recent-\u00e9.txt.lnk";
-    EXPECT_TRUE(p.fileExists(link));
-    DeleteFileW(link.c_str());
 }
