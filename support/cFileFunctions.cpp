@@ -2,7 +2,6 @@
 #include "support/cFileFunctions.h"
 
 #include <windows.h>
-#include <winioctl.h>
 
 #include <algorithm>
 #include <chrono>
@@ -14,6 +13,7 @@
 #include "runtime/MessagePump.h"
 #include "runtime/RuntimeError.h"
 #include "support/FileStatements.h"
+#include "support/FolderLinks.h"
 #include "support/ShellFileOperation.h"
 #include "support/cPathExt.h"
 
@@ -55,21 +55,11 @@ void shredPass(HANDLE file, int64_t blocks, DWORD rest, Block block, uint8_t res
     SetFilePointer(file, 0, nullptr, FILE_BEGIN);
 }
 
-// A junction or symbolic link to a folder goes only when the system, asked
-// about the path without following it, confirms that it is a link: then
-// removing it removes the link. Where it cannot say (Wine removes a link's
-// target instead), the link stays and removing its parent fails.
+// A link to a folder goes only when the system confirms that it is one:
+// then removing it removes the link. Where it cannot tell (Wine would remove
+// what the link leads to), the link stays and removing its parent fails.
 void removeFolderLink(const std::wstring& path) {
-    HANDLE h = CreateFileA(rt::toAnsi(path).c_str(), FILE_READ_ATTRIBUTES,
-                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                           FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    rt::unique_hfile link(h == INVALID_HANDLE_VALUE ? nullptr : h);
-    Bytes reparseData(MAXIMUM_REPARSE_DATA_BUFFER_SIZE);
-    DWORD size = 0;
-    bool isLink = link && DeviceIoControl(link.get(), FSCTL_GET_REPARSE_POINT, nullptr, 0, reparseData.data(),
-                                          static_cast<DWORD>(reparseData.size()), &size, nullptr);
-    link.reset();
-    if (isLink) rmDir(path);
+    if (IsReparseTagNameSurrogate(FolderLinks::reparseTag(path))) rmDir(path);
 }
 
 }  // namespace
@@ -145,7 +135,7 @@ bool cFileFunctions::folderDelete(const std::wstring& sFolder) {
         const uint32_t attributes = getAttr(path);
         if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
             kill(path);
-        else if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        else if (FolderLinks::leadsElsewhere(path, attributes))
             removeFolderLink(path);
         else
             folderDelete(path);

@@ -2,9 +2,9 @@
 // File operations: the shell's copy, move, rename and delete, the recycle
 // bin, the shredder, trimming a file, deleting a folder tree, and listings
 // of a folder's files and folders. The object keeps nothing between calls.
-// The walks never descend into a junction or a symbolic link to a folder:
-// such a link is listed as the folder it is, and a tree delete removes the
-// link itself (when the system can tell it is one), never what it points to.
+// The walks never go into a junction or a symbolic link to a folder: such a
+// link is listed as the folder it is, and a tree delete removes the link
+// itself (when the system can tell it is one), never what it points to.
 #include <cstdint>
 #include <string>
 #include <vector>

@@ -7,6 +7,7 @@
 #include "runtime/Ansi.h"
 #include "runtime/Handles.h"
 #include "support/cFileFunctions.h"
+#include "support/FolderLinks.h"
 #include "support/cPathExt.h"
 
 namespace {
@@ -26,9 +27,9 @@ void forEachEntry(const std::wstring& folder, Visit visit) {
 bool isFolder(DWORD attributes) { return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
 
 // A folder the walks go into: not ".", "..", a name beginning with ".", nor
-// a junction or link, which may lead outside the tree or back into it.
-bool descends(const std::wstring& name, DWORD attributes) {
-    return name[0] != L'.' && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+// a link, which may lead outside the tree or back into it.
+bool descends(const std::wstring& folder, const std::wstring& name, DWORD attributes) {
+    return name[0] != L'.' && !FolderLinks::leadsElsewhere(folder + name, attributes);
 }
 
 void append(std::vector<std::wstring>& to, std::vector<std::wstring>&& more) {
@@ -71,7 +72,7 @@ std::vector<std::wstring> cFileFunctions::findFiles(tFindInfo& info, const std::
                 ++info.lFound;
                 files.push_back(folder + name);
             }
-        } else if (info.bSubFolders && descends(name, attributes)) {
+        } else if (info.bSubFolders && descends(folder, name, attributes)) {
             append(files, findFiles(info, folder + name + L"\\"));
         }
     });
@@ -87,7 +88,8 @@ std::vector<std::wstring> cFileFunctions::findFolders(tFindInfo& info, const std
             ++info.lFound;
             folders.push_back(folder + name);
         }
-        if (info.bSubFolders && descends(name, attributes)) append(folders, findFolders(info, folder + name + L"\\"));
+        if (info.bSubFolders && descends(folder, name, attributes))
+            append(folders, findFolders(info, folder + name + L"\\"));
     });
     return folders;
 }
