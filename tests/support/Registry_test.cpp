@@ -1,5 +1,6 @@
 // The registry object against the real registry: values stored with exact
 // types and bytes, read through the object, and its writes checked the same way.
+// ctest-lock: tarnwicket-tests-key
 #include <gtest/gtest.h>
 
 #include <atomic>
