@@ -6,8 +6,8 @@
 
 #include "runtime/Ansi.h"
 #include "runtime/Handles.h"
-#include "support/cFileFunctions.h"
 #include "support/FolderLinks.h"
+#include "support/cFileFunctions.h"
 #include "support/cPathExt.h"
 
 namespace {

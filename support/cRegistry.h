@@ -47,8 +47,8 @@ public:
     // Deletes the value ValueKey of the current key (True), or raises 26001.
     bool DeleteValue() const;
     // The names of the current key's subkeys and of its values (the default
-    // value as ""), in the registry's order, and their count. A key that
-    // cannot be opened lists nothing; both return True.
+    // value as ""), in the registry's order (the first at index 0), and their
+    // count. A key that cannot be opened lists nothing; both return True.
     bool EnumerateSections(std::vector<std::wstring>& sSect, int32_t& iSectCount) const;
     bool EnumerateValues(std::vector<std::wstring>& sKeyNames, int32_t& iKeyCount) const;
 
