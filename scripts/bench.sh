@@ -9,3 +9,4 @@ unset DISPLAY
 source "$root/scripts/wine-session.sh"
 wine "$build/bench/startup_bench.exe" "${1:-10}"
 wine "$build/bench/paint_bench.exe"
+wine "$build/bench/listing_bench.exe" "${1:-5}"

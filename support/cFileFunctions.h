@@ -1,5 +1,69 @@
 #pragma once
-// (members come with their own change)
+// File operations: the shell's copy, move, rename and delete, the recycle
+// bin, the shredder, trimming a file, deleting a folder tree, and listings
+// of a folder's files and folders. The object keeps nothing between calls.
+// The walks never go into a junction or a symbolic link to a folder: such a
+// link is listed as the folder it is, and a tree delete removes the link
+// itself (when the system can tell it is one), never what it points to.
+#include <cstdint>
+#include <string>
+#include <vector>
+
 class cFileFunctions {
 public:
+    // Empties every recycle bin; each option left False leaves its UI out.
+    bool emtyRecycleBin(bool bShowConfirmationDialog = false, bool bShowProgress = false, bool bSound = false);
+    // The shell's operations; True when the shell reports success. Several
+    // sources are given as names separated by NUL characters.
+    bool fileCopy(const std::wstring& sSource, const std::wstring& sDest, bool bOverwrite = false);
+    bool fileDelete(const std::wstring& sSource, bool bNoSubDirs = false, bool bShowProgress = false,
+                    bool bShowDialog = false, bool bShowConfirmationDialog = false, bool bDeleteToRecycleBin = false);
+    bool fileMove(const std::wstring& sSource, const std::wstring& sDest);
+    bool fileRename(const std::wstring& sSource, const std::wstring& sDest);
+    // Overwrites the file lCount times with three fixed passes and then
+    // lCount times with random bytes, and deletes it. A read-only file is
+    // made writable first; False when the file cannot be opened alone; a
+    // missing file raises 53.
+    bool fileShredder(const std::wstring& sFile, int32_t lCount);
+    // Cuts lBytes off the end of the file (all of it when it is shorter);
+    // False when it is missing or cannot be opened.
+    bool fileTrim(const std::wstring& sFile, int32_t lBytes);
+    // Deletes the folder `sFolder` (no trailing "\") with its files and
+    // subfolders, deepest first. Hidden and system entries and read-only files
+    // are not deleted: the run-time error of the first failure is raised, and
+    // what was deleted before stays deleted.
+    bool folderDelete(const std::wstring& sFolder);
+    // Full paths of the files whose names match the mask (wildcards * and ?,
+    // several masks separated by ";", case ignored; "" matches nothing), in
+    // the folder or its whole tree. Hidden files are listed; folders whose
+    // names begin with "." are not searched.
+    std::vector<std::wstring> getFilesInFolder(const std::wstring& sFolder, const std::wstring& sFileNameExt = L"",
+                                               bool bSubFolders = false);
+    // Full paths (no trailing "\") of the matching folders, each before the
+    // folders inside it; without bSubFolders only the folder's own subfolders.
+    std::vector<std::wstring> getFolders(const std::wstring& sFolder, const std::wstring& sFolderMask = L"",
+                                         bool bSubFolders = false);
+    // As cPathExt::killFile.
+    bool killFile(const std::wstring& sFile, bool bWriteProtect = false, bool bHidden = false);
+    // Deletes every file of the folder or its tree (folders stay); False when
+    // any could not be deleted.
+    bool killFiles(const std::wstring& sFolder, bool bSubFolders = false, bool bWriteProtect = false,
+                   bool bHidden = false);
+
+private:
+    // One search's settings and counts, handed through the whole walk.
+    struct tFindInfo {
+        bool bSubFolders = false;
+        int32_t lMatch = -1;  // a name is taken when its match (-1) or mismatch (0) equals this
+        int32_t lFound = 0;
+        int32_t lScanned = 0;
+        std::wstring sFileMask;
+        std::wstring sFolderMask;
+        std::wstring sStartFolder;
+    };
+
+    static bool fileExistsInternal(const std::wstring& sFile);
+    std::vector<std::wstring> findFiles(tFindInfo& info, const std::wstring& folder);
+    std::vector<std::wstring> findFolders(tFindInfo& info, const std::wstring& folder);
+    static bool matchesMask(const tFindInfo& info, const std::wstring& name, const std::wstring& mask);
 };

@@ -3,27 +3,18 @@
 #include <windows.h>
 
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "runtime/Ansi.h"
 #include "runtime/App.h"
 #include "runtime/Handles.h"
 #include "runtime/RuntimeError.h"
+#include "support/RegistryKeys.h"
 
 namespace {
 
-constexpr REGSAM kAccessAll = 0x3F;  // query, set, create, enumerate, notify, link: not KEY_ALL_ACCESS
-
-HKEY rootHandle(int32_t root) { return reinterpret_cast<HKEY>(static_cast<intptr_t>(root)); }
-
-rt::unique_hkey openForQuery(int32_t root, const std::wstring& path) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(rootHandle(root), rt::toAnsi(path).c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
-        return rt::unique_hkey();
-    return rt::unique_hkey(key);
-}
-
-std::wstring registrySource() { return rt::App::exeName() + L".cRegistry"; }
+using namespace RegistryKeys;
 
 std::wstring bytesAsText(const rt::ByteArray& a) {
     static const wchar_t hex[] = L"0123456789ABCDEF";
@@ -67,12 +58,29 @@ int32_t SwapEndian(int32_t l) {
     return static_cast<int32_t>((u >> 24) | ((u >> 8) & 0xFF00u) | ((u << 8) & 0xFF0000u) | (u << 24));
 }
 
-std::vector<uint8_t> queryBytes(HKEY key, const std::string& name, DWORD cb) {
-    std::vector<uint8_t> data(cb);
-    DWORD size = cb;
+struct StoredValue {
     DWORD type = 0;
-    if (cb) RegQueryValueExA(key, name.c_str(), nullptr, &type, data.data(), &size);
-    return data;
+    std::vector<uint8_t> data;
+};
+
+// The value's type and bytes as one read gave them. A value that changes
+// between the size probe and the read is read again at its new size; the
+// bytes are those the read reports. Nothing when the value cannot be read.
+std::optional<StoredValue> queryValue(HKEY key, const std::string& name) {
+    StoredValue v;
+    DWORD cb = 0;
+    BYTE probe[4];
+    LONG r = RegQueryValueExA(key, name.c_str(), nullptr, &v.type, probe, &cb);
+    for (int attempt = 0; attempt < 16 && (r == ERROR_SUCCESS || r == ERROR_MORE_DATA); ++attempt) {
+        if (cb == 0) return v;
+        v.data.resize(cb);
+        r = RegQueryValueExA(key, name.c_str(), nullptr, &v.type, v.data.data(), &cb);
+        if (r == ERROR_SUCCESS) {
+            v.data.resize(cb);
+            return v;
+        }
+    }
+    return std::nullopt;
 }
 
 // A stored text without its terminating NUL; a text stored without one keeps
@@ -93,18 +101,15 @@ int32_t dwordFromBytes(const std::vector<uint8_t>& data) {
 
 }  // namespace
 
-bool cRegistry::KeyExists() const { return static_cast<bool>(openForQuery(classKey_, sectionKey_)); }
+bool cRegistry::KeyExists() const { return static_cast<bool>(openKey(classKey_, sectionKey_, KEY_QUERY_VALUE)); }
 
 rt::Variant cRegistry::Value() {
-    rt::unique_hkey key = openForQuery(classKey_, sectionKey_);
-    std::string name = rt::toAnsi(valueKey_);
-    DWORD type = 0, cb = 0;
-    BYTE probe[4];
-    LONG r = RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, probe, &cb);
-    if (r != ERROR_SUCCESS && r != ERROR_MORE_DATA) return default_;
-    valueType_ = static_cast<int32_t>(type);
-    std::vector<uint8_t> data = queryBytes(key.get(), name, cb);
-    switch (type) {
+    rt::unique_hkey key = openKey(classKey_, sectionKey_, KEY_QUERY_VALUE);
+    std::optional<StoredValue> stored = queryValue(key.get(), rt::toAnsi(valueKey_));
+    if (!stored) return default_;
+    valueType_ = static_cast<int32_t>(stored->type);
+    std::vector<uint8_t>& data = stored->data;
+    switch (stored->type) {
         case REG_SZ:
         case REG_MULTI_SZ:
             return textFromBytes(data);
@@ -126,17 +131,12 @@ rt::Variant cRegistry::Value() {
 void cRegistry::Value(const rt::Variant& vValue) {
     auto setValueError = [&](int32_t number) {
         return rt::RuntimeError(number, registrySource(),
-                                L"Failed to set registry value Key: '" + std::to_wstring(classKey_) + L"',Section: '" +
-                                    sectionKey_ + L"',Key: '" + valueKey_ + L"' to value: '" + valueAsText(vValue) +
+                                L"Failed to set registry value Key: '" + rootAndSection(classKey_, sectionKey_) +
+                                    L"',Key: '" + valueKey_ + L"' to value: '" + valueAsText(vValue) +
                                     L"'");
     };
-    HKEY raw = nullptr;
-    SECURITY_ATTRIBUTES sa{};  // all three fields 0
-    DWORD disposition = 0;
-    if (RegCreateKeyExA(rootHandle(classKey_), rt::toAnsi(sectionKey_).c_str(), 0, const_cast<char*>(""), 0,
-                        kAccessAll, &sa, &raw, &disposition) != ERROR_SUCCESS)
-        throw setValueError(errRegistry);
-    rt::unique_hkey key(raw);
+    rt::unique_hkey key = createKey(classKey_, sectionKey_);
+    if (!key) throw setValueError(errRegistry);
     std::string name = rt::toAnsi(valueKey_);
     LONG result;
     switch (valueType_) {

@@ -4,6 +4,7 @@
 // operation opens and closes the keys it needs; nothing stays open.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "runtime/Variant.h"
 
@@ -17,6 +18,9 @@ public:
     // The object's own error numbers.
     static constexpr int32_t errSetValue = static_cast<int32_t>(0x800469A9u);
     static constexpr int32_t errRegistry = 26001;
+    static constexpr int32_t errEnumerate = static_cast<int32_t>(0x800469AAu);
+    static constexpr int32_t errAssociationItems = static_cast<int32_t>(0x800469ACu);
+    static constexpr int32_t errNoClass = static_cast<int32_t>(0x800469ADu);
 
     int32_t ClassKey() const { return classKey_; }
     void ClassKey(int32_t eKey) { classKey_ = eKey; }
@@ -36,6 +40,32 @@ public:
     // True when the current key can be opened for reading values; never raises.
     bool KeyExists() const;
 
+    // Creates the current key (True), or raises 26001.
+    bool CreateKey() const;
+    // Deletes the current key, which must have no subkeys (True), or raises 26001.
+    bool DeleteKey() const;
+    // Deletes the value ValueKey of the current key (True), or raises 26001.
+    bool DeleteValue() const;
+    // The names of the current key's subkeys and of its values (the default
+    // value as ""), in the registry's order (the first at index 0), and their
+    // count. A key that cannot be opened lists nothing; both return True.
+    bool EnumerateSections(std::vector<std::wstring>& sSect, int32_t& iSectCount) const;
+    bool EnumerateValues(std::vector<std::wstring>& sKeyNames, int32_t& iKeyCount) const;
+
+    // Registers a file type: extension, class, description, the verbs open
+    // (always), print, install and new, and the icon (index above -1), each
+    // value under HKEY_CLASSES_ROOT and HKEY_LOCAL_MACHINE\SOFTWARE\Classes.
+    // The first failing write raises; the location is left where the last
+    // write put it.
+    void CreateEXEAssociation(const std::wstring& sExePath, const std::wstring& sClassName,
+                              const std::wstring& sClassDescription, const std::wstring& sAssociation,
+                              const std::wstring& sOpenMenuText, bool bSupportPrint, const std::wstring& sPrintMenuText,
+                              bool bSupportNew, const std::wstring& sNewMenuText, bool bSupportInstall,
+                              const std::wstring& sInstallMenuText, int32_t lDefaultIconIndex);
+    // Adds verbs to a class that exists at the current ClassKey, from the
+    // items read as triples Name, Text, Command; failed writes are skipped.
+    void CreateAdditionalEXEAssociations(const std::wstring& sClassName, const rt::VariantList& vItems = {});
+
     // Reads the value at the current location by its stored type (Default when
     // there is none); a successful read sets ValueType to the stored type.
     rt::Variant Value();
@@ -47,6 +77,13 @@ public:
     rt::Variant writeKey(const std::wstring& valueKey, const std::wstring& value, int32_t valueType = 0) const;
 
 private:
+    // Writes `text` as the current value under both class roots.
+    void WriteClassesValue(const std::wstring& text);
+    // The menu text and command line of one verb of the class; with
+    // `ignoreErrors` a failed write does not stop the next.
+    void writeVerb(const std::wstring& sClassName, const std::wstring& verb, const std::wstring& menuText,
+                   const std::wstring& command, bool ignoreErrors);
+
     int32_t classKey_ = 0;
     std::wstring sectionKey_;
     std::wstring valueKey_;

@@ -7,30 +7,15 @@
 #include "runtime/Ansi.h"
 #include "runtime/Handles.h"
 #include "runtime/RuntimeError.h"
+#include "support/FileStatements.h"
 #include "support/cPathExt.h"
 
 namespace {
 
+using FileStatements::raiseFileError;
+
 constexpr DWORD kChunk = 65536;
 constexpr char kCrLf[] = "\r\n";
-
-// The runtime's file error for a failed Win32 file call.
-[[noreturn]] void raiseFileError(DWORD win32Error) {
-    switch (win32Error) {
-        case ERROR_FILE_NOT_FOUND: rt::raiseStandard(rt::errFileNotFound);
-        case ERROR_PATH_NOT_FOUND:
-        case ERROR_INVALID_NAME:
-        case ERROR_BAD_PATHNAME:
-        case ERROR_INVALID_DRIVE: rt::raiseStandard(rt::errPathNotFound);
-        case ERROR_SHARING_VIOLATION:
-        case ERROR_LOCK_VIOLATION: rt::raiseStandard(rt::errPermissionDenied);
-        case ERROR_DISK_FULL:
-        case ERROR_HANDLE_DISK_FULL: rt::raiseStandard(61);
-        case ERROR_TOO_MANY_OPEN_FILES: rt::raiseStandard(67);
-        case ERROR_NOT_READY: rt::raiseStandard(71);
-        default: rt::raiseStandard(rt::errPathFileAccess);
-    }
-}
 
 rt::unique_hfile openFile(const std::wstring& name, DWORD access, DWORD share, DWORD disposition) {
     HANDLE h = CreateFileA(rt::toAnsi(name).c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
@@ -226,11 +211,7 @@ void cTextFiles::replaceFile(const std::wstring& temp, const std::wstring& sFile
 }
 
 std::wstring cTextFiles::tempFileName() {
-    if (tempPath_.empty()) {
-        char path[256];
-        DWORD n = GetTempPathA(256, path);
-        tempPath_ = rt::fromAnsi(std::string_view(path, n < 256 ? n : 0));
-    }
+    if (tempPath_.empty()) tempPath_ = cPathExt().findTempPath();
     // The call may write up to MAX_PATH characters, whatever the caller hopes.
     char name[MAX_PATH] = {};
     if (!GetTempFileNameA(rt::toAnsi(tempPath_).c_str(), "txt", 0, name)) raiseFileError(GetLastError());

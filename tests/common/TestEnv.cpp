@@ -33,13 +33,27 @@ TempDir::TempDir(const std::wstring& tag) {
 }
 TempDir::~TempDir() { removeTree(path); }
 
+// Our own walk, not the shell's delete: Wine's shell delete of a tree deeper
+// than MAX_PATH deletes in the current folder instead. Links to folders are
+// removed as links, never walked into.
 void removeTree(const std::wstring& path) {
-    std::wstring from = path + L'\0';  // the list ends with a second NUL
-    SHFILEOPSTRUCTW op{};
-    op.wFunc = FO_DELETE;
-    op.pFrom = from.c_str();
-    op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-    SHFileOperationW(&op);
+    std::wstring longPath = path.rfind(L"\\\\", 0) == 0 ? path : L"\\\\?\\" + path;
+    DWORD attrs = GetFileAttributesW(longPath.c_str());
+    if (attrs == INVALID_FILE_ATTRIBUTES) return;
+    if ((attrs & FILE_ATTRIBUTE_DIRECTORY) && !(attrs & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        WIN32_FIND_DATAW fd;
+        rt::unique_hfind find = rt::findHandle(FindFirstFileW((longPath + L"\\*").c_str(), &fd));
+        while (find) {
+            std::wstring name = fd.cFileName;
+            if (name != L"." && name != L"..") removeTree(longPath + L"\\" + name);
+            if (!FindNextFileW(find.get(), &fd)) break;
+        }
+    }
+    SetFileAttributesW(longPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (attrs & FILE_ATTRIBUTE_DIRECTORY)
+        RemoveDirectoryW(longPath.c_str());
+    else
+        DeleteFileW(longPath.c_str());
 }
 
 bool writeFile(const std::wstring& path, const std::string& bytes) {

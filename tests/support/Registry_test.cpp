@@ -1,6 +1,10 @@
 // The registry object against the real registry: values stored with exact
 // types and bytes, read through the object, and its writes checked the same way.
+// ctest-lock: tarnwicket-tests-key
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
 
 #include "common/TestEnv.h"
 #include "support/cRegistry.h"
@@ -51,6 +55,7 @@ TEST_F(Registry, ReadsEachStoredTypeAndReportsIt) {
         {{REG_BINARY, "\1\2\3"}, bytes(B("\1\2\3\0", 4))},  // one zero byte more
         {{REG_BINARY, ""}, bytes(B("\0", 1))},
         {{99, "\x42"}, bytes(B("\x42\0", 2))},
+        {testenv::sz(B(100000, 'x')), std::wstring(100000, L'x')},
     };
     for (const auto& [value, expected] : cases) {
         ASSERT_TRUE(testenv::regStore(HKEY_CURRENT_USER, key, "v", value));
@@ -145,4 +150,22 @@ TEST_F(Registry, ErrorsCarryTheirNumberSourceAndDescription) {
         }
         EXPECT_FALSE(stored("v")) << c.description << ": nothing is written";
     }
+}
+
+TEST_F(Registry, AValueRewrittenDuringTheReadComesBackWhole) {
+    const B longText(3000, 'x');
+    const Variant expected[] = {L"s", std::wstring(longText.begin(), longText.end())};
+    testenv::regStore(HKEY_CURRENT_USER, key, "v", testenv::sz("s"));
+    std::atomic<bool> stop{false};
+    std::thread writer([&] {
+        for (int i = 0; !stop; ++i) testenv::regStore(HKEY_CURRENT_USER, key, "v", testenv::sz(i % 2 ? longText : "s"));
+    });
+    int torn = 0;
+    for (int i = 0; i < 400; ++i) {
+        Variant v = at("v", 1).Value();
+        if (v != expected[0] && v != expected[1]) ++torn;
+    }
+    stop = true;
+    writer.join();
+    EXPECT_EQ(torn, 0);
 }

@@ -1,0 +1,40 @@
+#pragma once
+// The runtime's file statements that the support classes rest on: the
+// directory match, deleting files by name or pattern, removing a folder,
+// a file's length and attributes. Failures raise the runtime's file errors
+// (53 file not found, 70 permission denied, 75 path/file access, 76 path not
+// found, ...). Names go through the ANSI file calls.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace FileStatements {
+
+// Attribute bits a directory match can ask for; plain entries (read-only
+// and archive included) always match.
+constexpr uint32_t attrHidden = 2, attrSystem = 4, attrDirectory = 16;
+
+// Raises the runtime's file error for a failed Win32 file call.
+[[noreturn]] void raiseFileError(DWORD win32Error);
+
+// The names of the entries matching `pattern` whose hidden, system and folder
+// bits are all asked for in `mask`. A pattern ending in "\" or ":" searches
+// the folder's content. No match and a missing folder give none; a name that
+// cannot be searched (a drive not ready, a malformed name) raises.
+std::vector<std::wstring> dirEntries(const std::wstring& pattern, uint32_t mask);
+// The first such name, or "".
+std::wstring dir(const std::wstring& pattern, uint32_t mask);
+
+// Deletes every plain file (not hidden, system or a folder) matching
+// `pattern`; none matching raises 53, a file that cannot go raises.
+void kill(const std::wstring& pattern);
+// Removes an empty folder.
+void rmDir(const std::wstring& folder);
+
+int64_t fileLen(const std::wstring& file);
+uint32_t getAttr(const std::wstring& path);
+void setAttr(const std::wstring& path, uint32_t attributes);
+
+}  // namespace FileStatements

@@ -1,0 +1,33 @@
+#include "support/RegistryKeys.h"
+
+#include "runtime/Ansi.h"
+#include "runtime/App.h"
+
+namespace RegistryKeys {
+
+HKEY rootHandle(int32_t root) { return reinterpret_cast<HKEY>(static_cast<intptr_t>(root)); }
+
+rt::unique_hkey openKey(int32_t root, const std::wstring& path, REGSAM access) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(rootHandle(root), rt::toAnsi(path).c_str(), 0, access, &key) != ERROR_SUCCESS)
+        return rt::unique_hkey();
+    return rt::unique_hkey(key);
+}
+
+rt::unique_hkey createKey(int32_t root, const std::wstring& path) {
+    HKEY key = nullptr;
+    SECURITY_ATTRIBUTES sa{};  // all three fields 0
+    DWORD disposition = 0;
+    if (RegCreateKeyExA(rootHandle(root), rt::toAnsi(path).c_str(), 0, const_cast<char*>(""), 0, kAccessAll, &sa, &key,
+                        &disposition) != ERROR_SUCCESS)
+        return rt::unique_hkey();
+    return rt::unique_hkey(key);
+}
+
+std::wstring registrySource() { return rt::App::exeName() + L".cRegistry"; }
+
+std::wstring rootAndSection(int32_t root, const std::wstring& path) {
+    return std::to_wstring(root) + L"',Section: '" + path;
+}
+
+}  // namespace RegistryKeys

@@ -1,0 +1,62 @@
+#include "support/ShellFileOperation.h"
+
+#include "runtime/Ansi.h"
+
+namespace ShellFileOperation {
+namespace {
+
+// Keeps the files where they are: a taken name gets a new one, no dialog.
+constexpr FILEOP_FLAGS kQuietRename = FOF_RENAMEONCOLLISION | FOF_SILENT;
+
+FILEOP_FLAGS flagIf(bool condition, FILEOP_FLAGS flag) { return condition ? flag : 0; }
+
+}  // namespace
+
+Request copyRequest(const std::wstring& sSource, const std::wstring& sDest, bool bOverwrite) {
+    bool severalDestinations = sSource.find(std::wstring(2, L'\0')) != std::wstring::npos;
+    return {FO_COPY, sSource, sDest,
+            static_cast<FILEOP_FLAGS>(flagIf(severalDestinations, FOF_MULTIDESTFILES) |
+                                      flagIf(!bOverwrite, FOF_RENAMEONCOLLISION))};
+}
+
+Request deleteRequest(const std::wstring& sSource, bool bNoSubDirs, bool bShowProgress, bool bShowDialog,
+                      bool bShowConfirmationDialog, bool bDeleteToRecycleBin) {
+    return {FO_DELETE, sSource, L"",
+            static_cast<FILEOP_FLAGS>(flagIf(bNoSubDirs, FOF_FILESONLY) | flagIf(bShowProgress, FOF_SIMPLEPROGRESS) |
+                                      flagIf(bShowDialog, FOF_NOCONFIRMATION) |
+                                      flagIf(bShowConfirmationDialog, FOF_SILENT) |
+                                      flagIf(bDeleteToRecycleBin, FOF_ALLOWUNDO))};
+}
+
+Request moveRequest(const std::wstring& sSource, const std::wstring& sDest) {
+    return {FO_MOVE, sSource, sDest, kQuietRename};
+}
+
+Request renameRequest(const std::wstring& sSource, const std::wstring& sDest) {
+    return {FO_RENAME, sSource, sDest, kQuietRename};
+}
+
+DWORD recycleBinFlags(bool bShowConfirmationDialog, bool bShowProgress, bool bSound) {
+    return flagIf(!bShowConfirmationDialog, SHERB_NOCONFIRMATION) | flagIf(!bShowProgress, SHERB_NOPROGRESSUI) |
+           flagIf(!bSound, SHERB_NOSOUND);
+}
+
+std::wstring addDoubleNull(std::wstring& s) {
+    const std::wstring two(2, L'\0');
+    if (s.size() < 2 || s.compare(s.size() - 2, 2, two) != 0) s.append(!s.empty() && s.back() == L'\0' ? 1 : 2, L'\0');
+    return s;
+}
+
+bool succeeds(Request request) {
+    addDoubleNull(request.pFrom);
+    addDoubleNull(request.pTo);
+    std::string from = rt::toAnsi(request.pFrom), to = rt::toAnsi(request.pTo);
+    SHFILEOPSTRUCTA op{};
+    op.wFunc = request.wFunc;
+    op.pFrom = from.c_str();
+    op.pTo = to.c_str();
+    op.fFlags = request.fFlags;
+    return SHFileOperationA(&op) == 0;
+}
+
+}  // namespace ShellFileOperation

@@ -1,0 +1,149 @@
+// The file-operations object's shell operations, shredder, trim and tree delete.
+#include "support/cFileFunctions.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <climits>
+#include <random>
+
+#include "runtime/Ansi.h"
+#include "runtime/Handles.h"
+#include "runtime/MessagePump.h"
+#include "runtime/RuntimeError.h"
+#include "support/FileStatements.h"
+#include "support/FolderLinks.h"
+#include "support/ShellFileOperation.h"
+#include "support/cPathExt.h"
+
+namespace {
+
+using namespace FileStatements;
+using Bytes = std::vector<uint8_t>;
+
+constexpr DWORD kBlock = 32768;
+constexpr DWORD kShredFlags = FILE_FLAG_DELETE_ON_CLOSE | FILE_FLAG_SEQUENTIAL_SCAN | FILE_ATTRIBUTE_ARCHIVE;
+
+rt::unique_hfile openForWriting(const std::wstring& file, DWORD share, DWORD flags) {
+    HANDLE h = CreateFileA(rt::toAnsi(file).c_str(), GENERIC_WRITE, share, nullptr, OPEN_EXISTING, flags, nullptr);
+    return rt::unique_hfile(h == INVALID_HANDLE_VALUE ? nullptr : h);
+}
+
+// Read-only, alone or with any of hidden, system and archive, becomes archive only.
+void clearReadOnly(const std::wstring& file) {
+    constexpr uint32_t readOnlyForms[] = {1, 3, 5, 7, 33, 35, 37, 39};
+    uint32_t attributes = getAttr(file);
+    if (std::find(std::begin(readOnlyForms), std::end(readOnlyForms), attributes) != std::end(readOnlyForms))
+        setAttr(file, FILE_ATTRIBUTE_ARCHIVE);
+}
+
+void writeBytes(HANDLE file, const Bytes& bytes) {
+    DWORD written = 0;
+    if (!bytes.empty()) WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+// One pass from the start: each whole block as `block`() gives it, then the
+// rest filled with `restValue`, then back to the start.
+template <typename Block, typename AfterBlock>
+void shredPass(HANDLE file, int64_t blocks, DWORD rest, Block block, uint8_t restValue, AfterBlock afterBlock) {
+    for (int64_t i = 0; i < blocks; ++i) {
+        writeBytes(file, block());
+        afterBlock();
+    }
+    writeBytes(file, Bytes(rest, restValue));
+    SetFilePointer(file, 0, nullptr, FILE_BEGIN);
+}
+
+// A link to a folder goes only when the system confirms that it is one:
+// then removing it removes the link. Where it cannot tell (Wine would remove
+// what the link leads to), the link stays and removing its parent fails.
+void removeFolderLink(const std::wstring& path) {
+    if (IsReparseTagNameSurrogate(FolderLinks::reparseTag(path))) rmDir(path);
+}
+
+}  // namespace
+
+bool cFileFunctions::fileExistsInternal(const std::wstring& sFile) { return cPathExt().fileExists(sFile); }
+
+bool cFileFunctions::emtyRecycleBin(bool bShowConfirmationDialog, bool bShowProgress, bool bSound) {
+    DWORD flags = ShellFileOperation::recycleBinFlags(bShowConfirmationDialog, bShowProgress, bSound);
+    return SHEmptyRecycleBinA(nullptr, nullptr, flags) == S_OK;
+}
+
+bool cFileFunctions::fileCopy(const std::wstring& sSource, const std::wstring& sDest, bool bOverwrite) {
+    return ShellFileOperation::succeeds(ShellFileOperation::copyRequest(sSource, sDest, bOverwrite));
+}
+
+bool cFileFunctions::fileDelete(const std::wstring& sSource, bool bNoSubDirs, bool bShowProgress, bool bShowDialog,
+                                bool bShowConfirmationDialog, bool bDeleteToRecycleBin) {
+    return ShellFileOperation::succeeds(ShellFileOperation::deleteRequest(
+        sSource, bNoSubDirs, bShowProgress, bShowDialog, bShowConfirmationDialog, bDeleteToRecycleBin));
+}
+
+bool cFileFunctions::fileMove(const std::wstring& sSource, const std::wstring& sDest) {
+    return ShellFileOperation::succeeds(ShellFileOperation::moveRequest(sSource, sDest));
+}
+
+bool cFileFunctions::fileRename(const std::wstring& sSource, const std::wstring& sDest) {
+    return ShellFileOperation::succeeds(ShellFileOperation::renameRequest(sSource, sDest));
+}
+
+bool cFileFunctions::fileShredder(const std::wstring& sFile, int32_t lCount) {
+    const int64_t length = fileLen(sFile);
+    const int64_t blocks = length / kBlock;
+    const DWORD rest = static_cast<DWORD>(length - blocks * kBlock);
+    clearReadOnly(sFile);
+    rt::unique_hfile file = openForWriting(sFile, 0, kShredFlags);
+    if (!file) return false;
+    const Bytes zeros(kBlock, 0), ones(kBlock, 255);
+    auto same = [](const Bytes& bytes) { return [&bytes]() -> const Bytes& { return bytes; }; };
+    auto nothing = [] {};
+    for (int32_t i = 0; i < lCount; ++i) {
+        shredPass(file.get(), blocks, rest, same(zeros), 90, [] { rt::DoEvents(); });
+        shredPass(file.get(), blocks, rest, same(ones), 255, nothing);
+        shredPass(file.get(), blocks, rest, same(ones), 140, nothing);
+    }
+    std::mt19937 random(static_cast<uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    std::uniform_int_distribution<int> anyButZero(1, 255);
+    Bytes block(kBlock);
+    auto randomBlock = [&]() -> const Bytes& {
+        std::fill(block.begin(), block.end(), static_cast<uint8_t>(anyButZero(random)));
+        return block;
+    };
+    for (int32_t i = 0; i < lCount; ++i) {
+        rt::DoEvents();
+        shredPass(file.get(), blocks, rest, randomBlock, static_cast<uint8_t>(anyButZero(random)), nothing);
+    }
+    return true;  // the file goes when its handle closes
+}
+
+bool cFileFunctions::fileTrim(const std::wstring& sFile, int32_t lBytes) {
+    if (!fileExistsInternal(sFile)) return false;
+    if (lBytes == INT32_MIN) rt::raiseStandard(rt::errOverflow);
+    rt::unique_hfile file = openForWriting(sFile, FILE_SHARE_READ, FILE_FLAG_SEQUENTIAL_SCAN);
+    if (!file) return false;
+    SetFilePointer(file.get(), -lBytes, nullptr, FILE_END);
+    SetEndOfFile(file.get());
+    return true;
+}
+
+bool cFileFunctions::folderDelete(const std::wstring& sFolder) {
+    for (const std::wstring& name : dirEntries(sFolder + L"\\*.*", attrDirectory)) {
+        if (name == L"." || name == L"..") continue;
+        const std::wstring path = sFolder + L"\\" + name;
+        const uint32_t attributes = getAttr(path);
+        if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
+            kill(path);
+        else if (FolderLinks::leadsElsewhere(path, attributes))
+            removeFolderLink(path);
+        else
+            folderDelete(path);
+    }
+    rmDir(sFolder);
+    return true;
+}
+
+bool cFileFunctions::killFile(const std::wstring& sFile, bool bWriteProtect, bool bHidden) {
+    return cPathExt().killFile(sFile, bWriteProtect, bHidden);
+}
