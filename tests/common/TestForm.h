@@ -25,14 +25,14 @@ public:
     std::vector<std::wstring> events;
     // Run after the standard bindings, for a test's own; and in Form_Unload.
     std::function<void(TestForm&)> bind;
-    std::function<void()> unloading;
+    std::function<void(int& cancel)> unloading;
 
 protected:
     void bindEvents() override;
     void Form_Load() override { events.push_back(L"Form_Load"); }
     void Form_Unload(int& cancel) override {
         events.push_back(L"Form_Unload");
-        if (unloading) unloading();
+        if (unloading) unloading(cancel);
     }
 };
 

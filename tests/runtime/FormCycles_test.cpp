@@ -1,5 +1,5 @@
-// Loading, showing and unloading a form many times costs nothing lasting.
-// (No real input: it may run beside other tests.)
+// Loading, showing and unloading forms, without real input (so that it may
+// run beside other tests): many cycles cost nothing lasting.
 #include <gtest/gtest.h>
 
 #include "common/TestForm.h"
@@ -24,4 +24,16 @@ TEST(FormLifecycle, FiveHundredCyclesLeaveNoHandlesAndNoWindows) {
     }
     EXPECT_EQ(std::make_tuple(rt::gdiOwnedCount().load(), threadWindowCount(), rt::Form::loadedForms()),
               std::make_tuple(gdi, windows, forms));
+}
+
+TEST(FormLifecycle, UnloadCanBeCancelled) {
+    TestForm f;
+    f.Show();
+    f.unloading = [](int& cancel) { cancel = 1; };
+    SendMessageW(f.hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(f.isLoaded());
+    f.unloading = nullptr;
+    SendMessageW(f.hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(f.isLoaded());
+    EXPECT_EQ(f.events, (std::vector<std::wstring>{L"Form_Load", L"Form_Unload", L"Form_Unload"}));
 }

@@ -83,7 +83,7 @@ TEST(EventBoundary, AnErrorNoHandlerTookIsReportedThenEveryFormUnloads) {
         reports.clear(), traces.clear();
         TestForm a, b;
         a.Show(), b.Show();
-        b.unloading = raiser(rt::RuntimeError::standard(13));
+        b.unloading = [](int&) { throw rt::RuntimeError::standard(13); };
         raiseInAnEvent(a);
         a.Load();  // nothing loads any more
         EXPECT_EQ(reports, std::vector<std::wstring>({report}));

@@ -1,11 +1,14 @@
-// Fonts and pictures: sizes, handles that are replaced without leaking, and
-// icons from resources (written here into a copy of this program).
+// Fonts and pictures: sizes, handles that are replaced without leaking, icons
+// from resources (written here into a copy of this program), and the
+// launcher's own pictures, which this program carries (it links the .rc).
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <string>
 
 #include "common/TestEnv.h"
+#include "resources/ResourceIds.h"
 #include "runtime/StdFont.h"
 #include "runtime/StdPicture.h"
 
@@ -104,4 +107,50 @@ TEST(StdPicture, IconsFromResourcesBySizeAndDepthWithTheirMasks) {
             << size << "x" << bits;
     }
     EXPECT_EQ(raisedError([] { rt::StdPicture::fromIconResource(999, 16); }), rt::errResourceNotFound);
+}
+
+namespace {
+
+// Width and height of a loaded picture; then a cursor's hot spot, a bitmap's bits per pixel.
+std::vector<long> factsOf(int id, UINT type, int side = 0) {
+    HANDLE loaded = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), type, side, side,
+                               type == IMAGE_BITMAP ? LR_CREATEDIBSECTION : 0);
+    if (type == IMAGE_BITMAP) {
+        rt::unique_hbitmap bitmap(static_cast<HBITMAP>(loaded));
+        DIBSECTION dib{};
+        GetObjectW(bitmap.get(), sizeof dib, &dib);
+        return {dib.dsBm.bmWidth, dib.dsBm.bmHeight, dib.dsBmih.biBitCount};
+    }
+    rt::unique_hicon icon(static_cast<HICON>(loaded));
+    ICONINFO info{};
+    if (!GetIconInfo(icon.get(), &info)) return {};
+    rt::unique_hbitmap colour(info.hbmColor), mask(info.hbmMask);
+    BITMAP bm{};
+    GetObjectW(colour ? colour.get() : mask.get(), sizeof bm, &bm);
+    // A two-colour image keeps both planes, one above the other, in its mask.
+    std::vector<long> facts{bm.bmWidth, colour ? bm.bmHeight : bm.bmHeight / 2};
+    if (type == IMAGE_CURSOR) facts.insert(facts.end(), {long(info.xHotspot), long(info.yHotspot)});
+    return facts;
+}
+
+}  // namespace
+
+TEST(Resources, WindowIconInThreeSizesAndTwoDepthsOtherPicturesAtTheirSizes) {
+    HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(IDI_APP), RT_GROUP_ICON);
+    ASSERT_NE(found, nullptr);
+    auto directory = static_cast<const WORD*>(LockResource(LoadResource(nullptr, found)));
+    auto entries = reinterpret_cast<const GroupEntry*>(directory + 3);
+    std::set<std::pair<int, int>> images;
+    for (int i = 0; i < directory[2]; ++i) images.insert({entries[i].width, entries[i].bits});
+    EXPECT_EQ(images, (std::set<std::pair<int, int>>{{16, 8}, {16, 32}, {32, 8}, {32, 32}, {48, 8}, {48, 32}}));
+    // The hand's hot spot is its fingertip.
+    const std::tuple<int, UINT, int, std::vector<long>> pictures[] = {
+        {IDI_APP, IMAGE_ICON, 16, {16, 16}},    {IDI_APP, IMAGE_ICON, 32, {32, 32}},
+        {IDI_APP, IMAGE_ICON, 48, {48, 48}},    {IDI_REFRESH, IMAGE_ICON, 0, {16, 16}},
+        {IDI_PLAY, IMAGE_ICON, 0, {16, 16}},    {IDI_CROSS, IMAGE_ICON, 0, {16, 16}},
+        {IDI_TICK, IMAGE_ICON, 0, {16, 16}},    {IDI_ALERT, IMAGE_ICON, 0, {16, 16}},
+        {IDB_BACKGROUND, IMAGE_BITMAP, 0, {613, 490, 24}}, {IDB_DONATE, IMAGE_BITMAP, 0, {62, 31, 24}},
+        {IDC_HAND_POINTER, IMAGE_CURSOR, 0, {32, 32, 5, 0}},
+    };
+    for (const auto& [id, type, side, facts] : pictures) EXPECT_EQ(factsOf(id, type, side), facts) << id;
 }

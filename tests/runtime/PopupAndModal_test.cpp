@@ -14,20 +14,20 @@ using namespace testenv;
 namespace {
 
 HWND menuWindow() { return FindWindowW(L"#32768", nullptr); }
+HMENU menuOf(HWND menu) { return reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0)); }
 
 // A popup menu's items are found through its own window (none given).
 POINT menuItemCentre(HWND menu, int position) {
     RECT r{};
-    GetMenuItemRect(nullptr, reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0)), position, &r);
+    GetMenuItemRect(nullptr, menuOf(menu), position, &r);
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
 std::wstring menuCaptions(HWND menu) {
-    auto hmenu = reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0));
     std::wstring all;
     wchar_t text[32];
-    for (int i = 0; i < GetMenuItemCount(hmenu); ++i)
-        all += (GetMenuStringW(hmenu, i, text, 32, MF_BYPOSITION), text) + std::wstring(L"|");
+    for (int i = 0; i < GetMenuItemCount(menuOf(menu)); ++i)
+        all += (GetMenuStringW(menuOf(menu), i, text, 32, MF_BYPOSITION), text) + std::wstring(L"|");
     return all;
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "common/TestEnv.h"
+#include "runtime/PropertyBag.h"
 #include "runtime/Variant.h"
 
 using rt::Variant;
@@ -35,4 +36,19 @@ TEST(Variant, MismatchAndOverflowRaiseTheirErrors) {
     EXPECT_EQ(raisedError([] { (void)Variant(rt::Null{}).toString(); }), rt::errInvalidUseOfNull);
     EXPECT_EQ(raisedError([] { (void)Variant(32768).toInteger(); }), rt::errOverflow);
     EXPECT_EQ(raisedError([] { (void)Variant(3e9).toLong(); }), rt::errOverflow);
+}
+
+// Case-insensitive keys, order and defaults show in the button's stored form;
+// here: a rewrite in another case keeps the first place, and reading an object
+// as a plain value, or the reverse, is a type mismatch.
+TEST(PropertyBag, RewriteKeepsItsPlaceAndKindsDoNotMix) {
+    rt::PropertyBag bag;
+    bag.WriteProperty(L"BTYPE", Variant(9));
+    bag.WriteProperty(L"FONT", std::make_shared<rt::StdFont>(L"Arial", 9));
+    bag.WriteProperty(L"btype", Variant(3));
+    ASSERT_EQ(bag.entries().size(), 2u);
+    EXPECT_EQ(bag.entries()[0].key, L"BTYPE");
+    EXPECT_EQ(bag.ReadProperty(L"Btype", Variant(2)).toLong(), 3);
+    EXPECT_EQ(raisedError([&] { bag.ReadProperty(L"FONT", Variant()); }), rt::errTypeMismatch);
+    EXPECT_EQ(raisedError([&] { bag.ReadFont(L"BTYPE", nullptr); }), rt::errTypeMismatch);
 }
