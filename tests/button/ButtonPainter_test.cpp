@@ -3,7 +3,6 @@
 #include <array>
 #include <cstring>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "Canvas.h"
@@ -275,37 +274,30 @@ TEST(ButtonLooks, CaptionsOfTypes5And14) {
     EXPECT_GT(inked[1], inked[0]);
 }
 
-// The gradient gives the pixels of one line per row, each in a pen of its
-// own, and leaves the context with the pen it had.
+// Each row of a grey gradient, darkened by depth / height (a single-precision
+// step) times the row's number, counted from the top or from the bottom;
+// 1 marks a row left alone. The context keeps its pen.
 TEST(ButtonLooks, GradientRows) {
-    for (int he : {1, 2, 10, 12, 20, 25, 40, 97}) {
-        for (auto [soft, base] : {std::pair{false, 0xF0A020}, {true, 0xF0A020}, {false, 0x100804}}) {
-            for (auto [depth, blue, upward] : {std::tuple{25, true, false}, {25, true, true}, {58, false, false}}) {
-                CanvasButton b(7, he, 3), rowByRow(7, he, 3);
-                HDC dc = b.canvas.dc.get();
-                b.s.SoftBevel = soft;
-                const std::pair pen{GetCurrentObject(dc, OBJ_PEN), GetDCPenColor(dc)};
-                drawGradient(b.look(), base, depth, blue, upward);
-                EXPECT_EQ(std::pair(GetCurrentObject(dc, OBJ_PEN), GetDCPenColor(dc)), pen);
-                const float step = static_cast<float>(static_cast<double>(depth) / he);
-                for (int i = 1; i <= he; ++i) {
-                    const int32_t amount = -static_cast<int32_t>(rt::roundHalfEven(static_cast<double>(step) * i));
-                    const int y = upward ? he - i : i;
-                    drawLine(rowByRow.canvas.dc.get(), 0, y, 7, y, shiftColor(base, amount, blue, soft));
-                }
-                EXPECT_TRUE(b.canvas.sameAs(rowByRow.canvas)) << he << soft << base << depth << upward;
-            }
-        }
-    }
-    // Height, depth, upward, row -> amount (a 1-pixel button shows its one row upward).
-    const struct { int he, depth; bool upward; int row, amount; } rows[] = {
-        {20, 25, false, 19, -24}, {40, 25, false, 39, -24}, {20, 58, false, 19, -55}, {40, 58, false, 39, -57},
-        {10, 25, false, 1, -2},   {10, 25, false, 3, -8},   {1, 25, true, 0, -25},
+    const struct { int he, depth; bool upward; std::vector<int> rows; } cases[] = {
+        {10, 25, false, {1, -2, -5, -8, -10, -12, -15, -18, -20, -22}},
+        {10, 25, true, {-25, -22, -20, -18, -15, -12, -10, -8, -5, -2}},
+        {8, 5, false, {1, -1, -1, -2, -2, -3, -4, -4}},  // a shade repeats
+        {20, 58, false,  // 5 x 2.9 is a little over 14.5
+         {1, -3, -6, -9, -12, -15, -17, -20, -23, -26, -29, -32, -35, -38, -41, -44, -46, -49, -52, -55}},
+        {1, 25, true, {-25}},
     };
-    for (const auto& r : rows) {
-        CanvasButton b(3, r.he, 14);
-        drawGradient(b.look(), 0x808080, r.depth, false, r.upward);
-        EXPECT_EQ(b.canvas.at(1, r.row), static_cast<COLORREF>(shiftColor(0x808080, r.amount, 0, 0))) << r.he << r.row;
+    for (const auto& c : cases) {
+        CanvasButton b(3, c.he, 14);
+        HDC dc = b.canvas.dc.get();
+        const std::pair pen{GetCurrentObject(dc, OBJ_PEN), GetDCPenColor(dc)};
+        drawGradient(b.look(), 0x808080, c.depth, false, c.upward);
+        EXPECT_EQ(std::pair(GetCurrentObject(dc, OBJ_PEN), GetDCPenColor(dc)), pen);
+        Pixels got, want;
+        for (int y = 0; y < c.he; ++y) {
+            got.push_back(b.canvas.at(1, y));
+            want.push_back(c.rows[y] == 1 ? kCleared : RGB(128 + c.rows[y], 128 + c.rows[y], 128 + c.rows[y]));
+        }
+        EXPECT_EQ(got, want) << c.he << " " << c.depth << " " << c.upward;
     }
 }
 
