@@ -46,20 +46,17 @@ rt::PictureRef halfIcon() {
 }
 
 // Custom colours on a grey face: text 0000C0, hovered 00C000, shadow 808080, highlight EFEFEF.
-ButtonState greyButton(int32_t type = 1) {
+ButtonState greyButton(int32_t type = 1, bool showFocus = true, bool hasFocus = true) {
     ButtonState s;
     s.ButtonType = type, s.ColorScheme = schemeCustom, s.BackColor = 0xC0C0C0, s.ForeColor = 0xC0, s.ForeOver = 0xC000;
     s.MaskColor = kMask, s.Wi = 60, s.He = 30, s.rcFocus = {1, 1, 7, 5};
-    s.UseMaskColor = s.Enabled = s.ShowFocusRect = s.hasFocus = true;
+    s.UseMaskColor = s.Enabled = true, s.ShowFocusRect = showFocus, s.hasFocus = hasFocus;
     setColors(s, nullptr);
     return s;
 }
 
-void focus(HDC dc, bool shown, bool hasFocus, int times) {
-    ButtonState s = greyButton();
-    s.ShowFocusRect = shown;
-    s.hasFocus = hasFocus;
-    for (int i = 0; i < times; ++i) drawFocus(dc, s);
+void focus(HDC dc, bool shown, bool hasFocus, int times = 1) {
+    for (int i = 0; i < times; ++i) drawFocus(dc, greyButton(1, shown, hasFocus));
 }
 
 // Each shape on a canvas of the button's size; `want` as letters() shows it.
@@ -86,8 +83,8 @@ const struct Shape {
     {"two rings one pixel in", 7, 6, [](HDC dc, auto& s) { drawFrame(dc, s, A, B, C, D, -1, false); },
      {".......", ".AAAAB.", ".ACCDB.", ".ADDDB.", ".BBBBB.", "......."}},
     {"focus drawn twice", 8, 6, [](HDC dc, auto&) { focus(dc, true, true, 2); }, Map(6, "........")},
-    {"focus not shown", 8, 6, [](HDC dc, auto&) { focus(dc, false, true, 1); }, Map(6, "........")},
-    {"focus elsewhere", 8, 6, [](HDC dc, auto&) { focus(dc, true, false, 1); }, Map(6, "........")},
+    {"focus not shown", 8, 6, [](HDC dc, auto&) { focus(dc, false, true); }, Map(6, "........")},
+    {"focus elsewhere", 8, 6, [](HDC dc, auto&) { focus(dc, true, false); }, Map(6, "........")},
 };
 
 }  // namespace
@@ -104,10 +101,10 @@ TEST(ButtonPrimitives, Shapes) {
     drawEllipse(oval.dc.get(), 0, 0, 21, 21, A, B);
     EXPECT_EQ((Pixels{oval.at(1, 1), oval.at(0, 10), oval.at(10, 10)}), (Pixels{K, A, B}));
     SetTextColor(once.dc.get(), A);
-    focus(once.dc.get(), false, true, 1);
-    focus(once.dc.get(), true, false, 1);
+    focus(once.dc.get(), false, true);
+    focus(once.dc.get(), true, false);
     EXPECT_EQ(GetTextColor(once.dc.get()), A);  // untouched when nothing is drawn
-    focus(once.dc.get(), true, true, 1);
+    focus(once.dc.get(), true, true);
     EXPECT_NE(letters(once), Map(6, "........"));
     EXPECT_EQ(GetTextColor(once.dc.get()), 0x0000C0u);  // cText
 }

@@ -1,8 +1,12 @@
+// The button's rules that need no window: access keys, regions, focus
+// rectangles and colour sets.
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "button/AccessKey.h"
 #include "button/ButtonColors.h"
+#include "button/ButtonRegion.h"
 
 using namespace button;
 using Set = std::vector<int32_t>;
@@ -15,11 +19,7 @@ const int32_t kFace = static_cast<int32_t>(GetSysColor(COLOR_BTNFACE));
 // dark shadow, text, text over, mask, lightened face, selection, pale selection.
 Set colorsOf(int32_t scheme, bool soft = false, HWND hwnd = nullptr) {
     ButtonState s;
-    s.ColorScheme = scheme;
-    s.SoftBevel = soft;
-    s.BackColor = 0xC0C0C0;
-    s.ForeColor = 0x00FF00;
-    s.ForeOver = 0x0000FF;
+    s.ColorScheme = scheme, s.SoftBevel = soft, s.BackColor = 0xC0C0C0, s.ForeColor = 0x00FF00, s.ForeOver = 0x0000FF;
     s.MaskColor = static_cast<int32_t>(0x8000000F);  // the system's button face
     setColors(s, hwnd);
     const ColorSet& c = s.colors;
@@ -29,23 +29,48 @@ Set colorsOf(int32_t scheme, bool soft = false, HWND hwnd = nullptr) {
 
 }  // namespace
 
+TEST(AccessKey, CharacterAfterTheAmpersand) {
+    const struct { const wchar_t *caption, *key; } cases[] = {
+        {L"&Start game...", L"s"}, {L"Fish && &Chips", L"c"}, {L"Save && Exit", L""}, {L"ab&", L""},
+        {L"&\u00C4", L"\u00E4"},   {L"&&&x", L"x"},           {L"A&&B&&C&D", L""},    {L"&", L""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(accessKeyOf(c.caption), c.key) << c.caption;
+}
+
+TEST(ButtonRegion, PixelsCutByType) {
+    const int wi = 20, he = 10;
+    const struct { int32_t type; int cut; } cases[] = {{1, 4}, {14, 4}, {5, 2}, {3, 12}, {4, 12}, {2, 0}, {15, 0}};
+    for (const auto& c : cases) {
+        rt::unique_hrgn r = makeRegion(c.type, wi, he);
+        int inside = 0;
+        for (int i = 0; i < wi * he; ++i) inside += PtInRegion(r.get(), i % wi, i / wi) ? 1 : 0;
+        EXPECT_EQ(inside, wi * he - c.cut) << c.type;
+    }
+    rt::unique_hrgn five = makeRegion(5, wi, he), oval = makeRegion(13, 30, 30);
+    EXPECT_FALSE(PtInRegion(five.get(), 0, he - 1) || PtInRegion(five.get(), wi - 1, 0));
+    EXPECT_FALSE(PtInRegion(oval.get(), 0, 0) || PtInRegion(oval.get(), 29, 29));  // an ellipse even when square
+    EXPECT_TRUE(PtInRegion(oval.get(), 15, 1));
+}
+
+TEST(ButtonRegion, FocusRectangleInsetByType) {
+    const struct { int32_t type; RECT focus; } cases[] = {
+        {6, {4, 4, 96, 26}}, {7, {3, 3, 97, 27}}, {13, {3, 3, 97, 27}}, {14, {6, 6, 96, 26}}, {15, {4, 4, 96, 26}}};
+    for (const auto& c : cases) {
+        RECT r = focusRect(c.type, {0, 0, 100, 30});
+        EXPECT_TRUE(EqualRect(&r, &c.focus)) << c.type;
+    }
+}
+
 TEST(ButtonColors, ShiftAndLighten) {
     const struct { int32_t color, amount; bool blueScaled, soft; int32_t want; } shifts[] = {
-        {0x804020, 48, true, false, 0xA07050},
-        {0x804020, 48, false, false, 0xB07050},
-        {0xF0F0F0, -104, true, false, 0x6E8888},
-        {0xFF00FF, 1, false, false, 0xFF01FF},  // each channel clamps alone
-        {0x00FF00, -1, false, false, 0x00FE00},
-        {0xC0C0C0, -1, false, true, 0xC0C0C0},  // halving truncates toward zero
+        {0x804020, 48, true, false, 0xA07050},   {0x804020, 48, false, false, 0xB07050},
+        {0xF0F0F0, -104, true, false, 0x6E8888}, {0xFF00FF, 1, false, false, 0xFF01FF},  // each channel clamps alone
+        {0x00FF00, -1, false, false, 0x00FE00},  {0xC0C0C0, -1, false, true, 0xC0C0C0},  // halving truncates to 0
     };
     for (const auto& c : shifts)
         EXPECT_EQ(shiftColor(c.color, c.amount, c.blueScaled, c.soft), c.want) << std::hex << c.color;
     const struct { int32_t color, amount, want; } lightens[] = {
-        {0x800000, 176, 0xD7B0B0},
-        {0x800000, 128, 0xBF8080},
-        {0, 176, 0xB0B0B0},
-        {0xFFFFFF, 176, 0xFFFFFF},
-    };
+        {0x800000, 176, 0xD7B0B0}, {0x800000, 128, 0xBF8080}, {0, 176, 0xB0B0B0}, {0xFFFFFF, 176, 0xFFFFFF}};
     for (const auto& c : lightens) EXPECT_EQ(lightenColor(c.color, c.amount), c.want) << std::hex << c.color;
 }
 
