@@ -1,35 +1,51 @@
+// The path object: its path texts, which need no disk, and its questions to
+// the file system, in a scratch folder of the test's own.
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 #include "common/TestEnv.h"
 #include "runtime/Ansi.h"
 #include "support/cPathExt.h"
 
-TEST(PathExt, NormalizePathAddsOneBackslashOnlyWhereNoneEnds) {
-    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
-        {L"", L""}, {L"C:", L"C:\\"}, {L"C:\\Games\\", L"C:\\Games\\"}, {L"a/", L"a/\\"}};
-    for (const auto& [in, out] : cases) EXPECT_EQ(cPathExt().normalizePath(in), out) << in;
-}
+namespace {
 
-TEST(PathExt, FileExistsForFilesOfAnyAttributeButNotForFoldersOrBadPaths) {
-    testenv::TempDir root(L"pathext");
-    const std::wstring dir = root.file(L"Spiele \u00dcbersicht \u00e9t\u00e9");
-    ASSERT_EQ(rt::fromAnsi(rt::toAnsi(dir)), dir);
-    CreateDirectoryW(dir.c_str(), nullptr);
-    CreateDirectoryW((dir + L"\\sub.exe").c_str(), nullptr);
-    testenv::writeFile(dir + L"\\a.ini");
-    SetFileAttributesW((dir + L"\\a.ini").c_str(),
-                       FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM);
-    const std::pair<std::wstring, bool> cases[] = {{dir + L"\\a.ini", true},
-                                                   {dir + L"\\*.ini", true},
-                                                   {dir + L"\\sub.exe", false},
-                                                   {dir + L"\\", false},
-                                                   {dir + L"\\none\\a.ini", false},
-                                                   {dir + L"\\bad<|>name", false},
-                                                   {L"", false}};
-    for (const auto& [path, exists] : cases)
-        EXPECT_EQ(cPathExt().fileExists(path), exists) << testing::PrintToString(path);
-    SetFileAttributesW((dir + L"\\a.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
-}
+struct PathQueries : ::testing::Test {
+    testenv::TempDir root{L"pathqueries"};
+    const cPathExt p{};
+    std::wstring at(const std::wstring& name) const { return root.file(name); }
+    void folders(std::initializer_list<std::wstring> names) {
+        for (const std::wstring& name : names) CreateDirectoryW(at(name).c_str(), nullptr);
+    }
+    void file(const std::wstring& name, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
+        testenv::writeFile(at(name), "x");
+        SetFileAttributesW(at(name).c_str(), attributes);
+    }
+};
+
+// Nested folders named with eight characters (their own short names) below
+// `base`, 256 to 259 characters in all, removed here deepest first: Wine's
+// shell, asked to delete a tree this deep, deletes in the current folder.
+struct DeepFolder {
+    std::wstring path;
+    std::vector<std::wstring> made;
+    explicit DeepFolder(const std::wstring& base) : path(base) {
+        while (path.size() < 256) {
+            path += L"\\" + std::wstring(path.size() + 9 <= 259 ? 8 : std::max<size_t>(1, 255 - path.size()), L'd');
+            made.push_back(L"\\\\?\\" + path);
+            CreateDirectoryW(made.back().c_str(), nullptr);
+        }
+    }
+    ~DeepFolder() {
+        for (auto it = made.rbegin(); it != made.rend(); ++it) RemoveDirectoryW(it->c_str());
+        if (!made.empty() && GetFileAttributesW(made.front().c_str()) != INVALID_FILE_ATTRIBUTES) std::abort();
+    }
+};
+
+using TextRule = std::wstring (cPathExt::*)(const std::wstring&) const;
+using Cases = std::vector<std::pair<std::wstring, std::wstring>>;
+
+}  // namespace
 
 TEST(PathExt, GetSpecialPathGivesTheApplicationDataFolder) {
     wchar_t appData[MAX_PATH] = {};
@@ -39,9 +55,6 @@ TEST(PathExt, GetSpecialPathGivesTheApplicationDataFolder) {
     EXPECT_EQ(cPathExt().getSpecialPath(26), appData);
     EXPECT_EQ(cPathExt().getSpecialPath(0x7777), L"");
 }
-
-using TextRule = std::wstring (cPathExt::*)(const std::wstring&) const;
-using Cases = std::vector<std::pair<std::wstring, std::wstring>>;
 
 TEST(PathExt, TextRulesSplitPathsWithoutAskingTheDisk) {
     const cPathExt p;
@@ -61,12 +74,19 @@ TEST(PathExt, TextRulesSplitPathsWithoutAskingTheDisk) {
         {&cPathExt::getParentFolder,
          {{L"C:\\a\\b\\", L"C:\\a"}, {L"C:\\a", L"C:"}, {L"C:\\", L""}, {unc, L"\\\\srv\\share"}}},
         {&cPathExt::getParentFolderName, {{L"C:\\a\\b\\c.txt", L"b"}, {L"C:\\c.txt", L""}}},
+        {&cPathExt::normalizePath, {{L"", L""}, {L"C:", L"C:\\"}, {L"C:\\Games\\", L"C:\\Games\\"}, {L"a/", L"a/\\"}}},
     };
     for (const auto& [rule, cases] : rules)
         for (const auto& [in, out] : cases) EXPECT_EQ((p.*rule)(in), out) << testing::PrintToString(in);
-    const std::pair<const wchar_t*, bool> extensions[] = {
-        {L"C:\\a.b\\c", false}, {L"c.", true}, {L"abc", false}, {L"C:\\a\\f.txt", true}};
-    for (const auto& [in, has] : extensions) EXPECT_EQ(p.hasFileExtension(in), has) << testing::PrintToString(in);
+    // hasPrefix takes the folder with or without its backslash.
+    const std::pair<bool, bool> answers[] = {
+        {p.hasFileExtension(L"C:\\a.b\\c"), false}, {p.hasFileExtension(L"c."), true},
+        {p.hasFileExtension(L"abc"), false},         {p.hasFileExtension(L"C:\\a\\f.txt"), true},
+        {p.hasPrefix(L"C:\\a\\b", L"C:\\a"), true},   {p.hasPrefix(L"C:\\a\\b", L"C:\\a\\"), true},
+        {p.hasPrefix(L"C:\\ab", L"C:\\a"), false},     {p.hasPrefix(L"C:\\a", L"C:"), true},
+    };
+    int row = 0;
+    for (const auto& [got, expected] : answers) EXPECT_EQ(got, expected) << "row " << row++;
     EXPECT_EQ(p.replaceFileExtension(L"C:\\a\\f.txt", L".bak"), L"C:\\a\\f.bak");
     EXPECT_EQ(p.replaceFileExtension(L"C:\\a\\f.txt", L"bak"), L"C:\\a\\fbak");
     EXPECT_EQ(p.replaceFileExtension(L"f.txt", L".bak"), L".bak");
@@ -109,10 +129,84 @@ TEST(PathExt, PathCallsGetRoomForLongAnswers) {
     for (const auto& [got, expected] : cases) EXPECT_EQ(got, expected);
 }
 
-TEST(PathExt, HasPrefixTakesTheFolderWithOrWithoutItsBackslash) {
-    const std::tuple<const wchar_t*, const wchar_t*, bool> cases[] = {
-        {L"C:\\a\\b", L"C:\\a", true}, {L"C:\\a\\b", L"C:\\a\\", true}, {L"C:\\ab", L"C:\\a", false},
-        {L"C:\\a", L"C:", true}};
-    for (const auto& [path, prefix, has] : cases)
-        EXPECT_EQ(cPathExt().hasPrefix(path, prefix), has) << testing::PrintToString(path) << prefix;
+// fileExists answers for files of any attributes, in a folder whose name the
+// ANSI code page holds, not for folders or bad paths.
+TEST_F(PathQueries, ExistenceContentAndDrives) {
+    const std::wstring u = L"\u00dcbersicht \u00e9t\u00e9", ini = u + L"\\a.ini";
+    ASSERT_EQ(rt::fromAnsi(rt::toAnsi(at(u))), at(u));
+    folders({L"onlysub", L"onlysub\\sub", L"dotted", L"dotted\\.cache", L"hidden", u, u + L"\\s.exe"});
+    file(L"hidden\\h.txt", FILE_ATTRIBUTE_HIDDEN);
+    file(L"f.txt");
+    file(ini, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM);
+    const std::pair<bool, bool> cases[] = {
+        {p.fileExists(at(ini)), true},                   {p.fileExists(at(u + L"\\*.ini")), true},
+        {p.fileExists(at(u + L"\\s.exe")), false},       {p.fileExists(at(u + L"\\")), false},
+        {p.fileExists(at(u + L"\\none\\a.ini")), false}, {p.fileExists(at(L"bad<|>name")), false},
+        {p.fileExists(L""), false},
+        {p.folderExists(at(L"f.txt")), true} /* any entry counts */, {p.folderExists(at(L"none")), false},
+        {p.folderExists(at(L"bad<|>")), false},           {p.folderContainsFiles(at(L"onlysub\\")), false},
+        {p.folderContainsFiles(at(L"hidden\\")), true},   {p.folderContainsFiles(at(L"f")), true} /* f*.* */,
+        {p.folderContainsSubfolders(at(L"onlysub\\")), true}, {p.folderContainsSubfolders(at(L"dotted\\")), false},
+        {p.driveExists(L"c:"), true},                     {p.driveExists(L"c:\\"), true},
+        {p.driveExists(L"Q:"), false},                    {p.driveExists(L""), true},
+        {p.driveReady(L"C:"), true},                      {p.driveReady(L"Q:"), false},
+    };
+    ASSERT_EQ(GetLogicalDrives() & (1u << (L'Q' - L'A')), 0u);
+    int row = 0;
+    for (const auto& [got, expected] : cases) EXPECT_EQ(got, expected) << "row " << row++;
+    SetFileAttributesW(at(ini).c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(PathQueries, TemporaryFolderAndFilesFollowThePlatformLongFoldersIncluded) {
+    wchar_t tmp[MAX_PATH];
+    GetTempPathW(MAX_PATH, tmp);
+    EXPECT_EQ(p.findTempPath(), tmp);
+    std::wstring made = p.createTempFile(L"tw");
+    EXPECT_EQ(made.rfind(tmp + std::wstring(L"tw"), 0), 0u) << testing::PrintToString(made);
+    EXPECT_EQ(GetFileAttributesW(made.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
+    EXPECT_EQ(testenv::readFile(made), "");
+    DeleteFileW(made.c_str());
+
+    // A temporary folder too long to hold a new name within MAX_PATH.
+    const std::wstring longTemp = root.path + L"\\" + std::wstring(250 - root.path.size(), L't') + L"\\";
+    SetEnvironmentVariableW(L"TMP", longTemp.c_str());
+    EXPECT_EQ(p.findTempPath(), longTemp);
+    EXPECT_EQ(p.createTempFile(L"tw"), L"");
+    SetEnvironmentVariableW(L"TMP", tmp);
+}
+
+TEST_F(PathQueries, ShortPathNamesAndFolderChains) {
+    wchar_t shortRoot[MAX_PATH];
+    ASSERT_NE(GetShortPathNameW(root.path.c_str(), shortRoot, MAX_PATH), 0u);
+    const DeepFolder deep(shortRoot);
+    EXPECT_EQ(p.getShortPathName(deep.path).toString(), deep.path);  // longer than 255 characters
+    EXPECT_EQ(p.getShortPathName(at(L"none")).toString(), L"");
+
+    EXPECT_TRUE(p.createFolderStructure(at(L"a\\b\\c\\")));
+    EXPECT_TRUE(p.isFolder(at(L"a\\b\\c")));
+    EXPECT_TRUE(p.createFolderStructure(at(L"x\\y")));  // up to the last "\"
+    EXPECT_EQ(std::make_pair(p.isFolder(at(L"x")), p.fileFolderExists(at(L"x\\y"))), std::make_pair(true, false));
+}
+
+TEST_F(PathQueries, KillFileDeletesOnlyWhatItMayAndSaysSo) {
+    const DWORD ro = FILE_ATTRIBUTE_READONLY, hidden = FILE_ATTRIBUTE_HIDDEN;  // 0: normal
+    const std::tuple<DWORD, bool, bool, bool, bool> cases[] = {
+        // attributes, bWriteProtect, bHidden, held open elsewhere, result
+        {ro, false, false, false, false},   {ro, true, false, false, true}, {hidden, false, false, false, false},
+        {hidden, false, true, false, true}, {0, false, false, true, false}, {0, true, true, false, true},
+    };
+    const std::wstring f = at(L"k.txt");
+    for (const auto& [attributes, writeProtect, noHidden, locked, result] : cases) {
+        file(L"k.txt", attributes);
+        HANDLE lock = locked ? CreateFileW(f.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr) : nullptr;
+        EXPECT_EQ(p.killFile(f, writeProtect, noHidden), result) << attributes;
+        EXPECT_EQ(p.fileFolderExists(f), !result) << attributes;
+        if (lock) CloseHandle(lock);
+        SetFileAttributesW(f.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(f.c_str());
+    }
+    EXPECT_FALSE(p.killFile(at(L"none.txt")));
+    for (const wchar_t* name : {L"1.tmp", L"2.tmp", L"3.txt"}) file(name);
+    EXPECT_TRUE(p.killFile(at(L"*.tmp")));
+    EXPECT_EQ(std::make_pair(p.fileExists(at(L"*.tmp")), p.fileExists(at(L"3.txt"))), std::make_pair(false, true));
 }

@@ -1,9 +1,12 @@
-// The registry object against the real registry: values stored with exact
-// types and bytes, read through the object, and its writes checked the same way.
-// ctest-lock: tarnwicket-tests-key
+// The registry object against Wine's registry, under keys of this program's
+// own: values stored with exact types and bytes, read through the object and
+// its writes checked the same way; key operations, listings and file
+// associations under both class roots.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <functional>
 #include <thread>
 
 #include "common/TestEnv.h"
@@ -11,31 +14,46 @@
 
 using rt::Variant;
 using testenv::RegValue;
+using testenv::sz;
 using B = std::string;  // raw registry data
 
 namespace {
 
 rt::ByteArray bytes(const B& b, int32_t lowerBound = 0) { return {lowerBound, {b.begin(), b.end()}}; }
+std::wstring wide(const B& s) { return {s.begin(), s.end()}; }
 
-// Each program gets its own key below HKEY_CURRENT_USER\Software\tarnwicket-tests.
+const B pid = std::to_string(GetCurrentProcessId());
+const B key = "Software\\tarnwicket-tests\\" + pid, cls = "twtest" + pid + "file", ext = "tw" + pid;
+
+// The object pointed at `value` in `sub` below this program's key.
+cRegistry at(const B& sub, const B& value = "", int32_t type = 0, int32_t root = HKEY_CURRENT_USER_ID) {
+    cRegistry r;
+    r.ClassKey(root);
+    r.SectionKey(wide(key + sub));
+    r.ValueKey(wide(value));
+    r.ValueType(type);
+    return r;
+}
+
 struct Registry : ::testing::Test {
-    const B key = "Software\\tarnwicket-tests\\" + std::to_string(GetCurrentProcessId());
-    const std::wstring section{key.begin(), key.end()};
-    void SetUp() override { testenv::regDeleteTree(HKEY_CURRENT_USER, key); }
+    const std::wstring section = wide(key);
+    void SetUp() override { TearDown(); }
     void TearDown() override {
         testenv::regDeleteTree(HKEY_CURRENT_USER, key);
-        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\tarnwicket-tests");  // once no other test's key is left
-    }
-    cRegistry at(const B& name, int32_t type, int32_t root = HKEY_CURRENT_USER_ID, const std::wstring& sub = L"") {
-        cRegistry r;
-        r.ClassKey(root);
-        r.SectionKey(section + sub);
-        r.ValueKey(std::wstring(name.begin(), name.end()));
-        r.ValueType(type);
-        return r;
+        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\tarnwicket-tests");  // once no other program's key is left
+        for (const B& k : {cls, "." + ext}) {
+            testenv::regDeleteTree(HKEY_CLASSES_ROOT, k);
+            testenv::regDeleteTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\Classes\\" + k);
+        }
     }
     std::optional<RegValue> stored(const B& name, const B& sub = "") {
         return testenv::regStored(HKEY_CURRENT_USER, key + sub, name);
+    }
+    // The default value of `sub` under both class roots, which must agree.
+    std::optional<RegValue> classValue(const B& sub) {
+        auto classes = testenv::regStored(HKEY_CLASSES_ROOT, sub, "");
+        EXPECT_EQ(classes, testenv::regStored(HKEY_LOCAL_MACHINE, "SOFTWARE\\Classes\\" + sub, "")) << sub;
+        return classes;
     }
 };
 
@@ -59,7 +77,7 @@ TEST_F(Registry, ReadsEachStoredTypeAndReportsIt) {
     };
     for (const auto& [value, expected] : cases) {
         ASSERT_TRUE(testenv::regStore(HKEY_CURRENT_USER, key, "v", value));
-        cRegistry r = at("v", 1234);
+        cRegistry r = at("", "v", 1234);
         Variant v = r.Value();
         EXPECT_EQ(v.kind(), expected.kind()) << testing::PrintToString(value);
         EXPECT_EQ(v, expected) << testing::PrintToString(value);
@@ -69,10 +87,10 @@ TEST_F(Registry, ReadsEachStoredTypeAndReportsIt) {
 
 TEST_F(Registry, NothingFoundGivesDefaultAndKeepsValueType) {
     testenv::regStore(HKEY_CURRENT_USER, key, "other", testenv::sz("x"));
-    const std::tuple<int32_t, std::wstring, bool> cases[] = {
-        {HKEY_CURRENT_USER_ID, L"", true}, {HKEY_CURRENT_USER_ID, L"\\missing", false}, {0, L"", false}};
+    const std::tuple<int32_t, B, bool> cases[] = {
+        {HKEY_CURRENT_USER_ID, "", true}, {HKEY_CURRENT_USER_ID, "\\missing", false}, {0, "", false}};
     for (const auto& [root, sub, exists] : cases) {
-        cRegistry r = at("nothing", 42, root, sub);
+        cRegistry r = at(sub, "nothing", 42, root);
         r.Default(L"fallback");
         EXPECT_EQ(r.KeyExists(), exists);
         EXPECT_EQ(r.Value(), Variant(L"fallback"));
@@ -94,7 +112,7 @@ TEST_F(Registry, WritesStoreWhatTheValueTypeAsksWithThePercentRule) {
         {5, static_cast<int32_t>(5), {REG_DWORD, B("\5\0\0\0", 4)}},  // big-endian writes a DWORD
     };
     for (const auto& [type, value, expected] : cases) {
-        at("v", type).Value(value);
+        at("", "v", type).Value(value);
         EXPECT_EQ(stored("v"), expected) << type << " " << testing::PrintToString(value);
     }
 }
@@ -141,7 +159,7 @@ TEST_F(Registry, ErrorsCarryTheirNumberSourceAndDescription) {
     };
     for (const auto& c : cases) {
         try {
-            at("v", c.type, c.root).Value(c.value);
+            at("", "v", c.type, c.root).Value(c.value);
             ADD_FAILURE() << c.description << ": nothing raised";
         } catch (const rt::RuntimeError& e) {
             EXPECT_EQ(e.number(), c.number) << c.description;
@@ -162,10 +180,103 @@ TEST_F(Registry, AValueRewrittenDuringTheReadComesBackWhole) {
     });
     int torn = 0;
     for (int i = 0; i < 400; ++i) {
-        Variant v = at("v", 1).Value();
+        Variant v = at("", "v", 1).Value();
         if (v != expected[0] && v != expected[1]) ++torn;
     }
     stop = true;
     writer.join();
     EXPECT_EQ(torn, 0);
+}
+
+TEST_F(Registry, KeyOperationsSucceedOrRaiseWithTheirDescriptions) {
+    EXPECT_TRUE(at("\\k").CreateKey());
+    testenv::regStore(HKEY_CURRENT_USER, key + "\\k", "v", sz("x"));
+    EXPECT_TRUE(at("\\k", "v").DeleteValue());
+    EXPECT_FALSE(testenv::regStored(HKEY_CURRENT_USER, key + "\\k", "v"));
+    EXPECT_TRUE(at("\\k").DeleteKey());
+    EXPECT_FALSE(at("\\k").KeyExists());
+    const std::wstring where = L"-2147483647',Section: '" + wide(key);
+    const std::pair<std::function<void()>, std::wstring> cases[] = {
+        {[] { cRegistry().CreateKey(); }, L"Failed to create registry Key: '"},
+        {[] { at("\\none").DeleteKey(); }, L"Failed to delete registry Key: '" + where + L"\\none"},
+        {[] { at("", "none").DeleteValue(); }, L"Failed to delete registry Key: '" + where + L"',Key: 'none"},
+        {[] { at("\\none", "v").DeleteValue(); }, L"Failed to open key '" + where + L"\\none' for delete access"},
+    };
+    for (const auto& [operation, description] : cases) {
+        try {
+            operation();
+            ADD_FAILURE() << "nothing raised: " << testing::PrintToString(description);
+        } catch (const rt::RuntimeError& e) {
+            EXPECT_EQ(std::make_tuple(e.number(), e.source(), e.description()),
+                      std::make_tuple(26001, std::wstring(L"support_Registry_test.cRegistry"), description));
+        }
+    }
+}
+
+TEST_F(Registry, ListingsGiveEveryNameLongOnesIncluded) {
+    const std::string longKey(255, 'k'), longValue(300, 'n');
+    HKEY parent = nullptr, sub = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &parent, nullptr),
+              0);
+    for (const std::string& name : {std::string("a"), longKey, std::string("z")}) {  // too long as full paths
+        RegCreateKeyExA(parent, name.c_str(), 0, nullptr, 0, KEY_READ, nullptr, &sub, nullptr);
+        RegCloseKey(sub);
+    }
+    RegCloseKey(parent);
+    for (const std::string& name : {std::string(), std::string("N"), longValue})
+        testenv::regStore(HKEY_CURRENT_USER, key, name, sz("x"));
+    std::vector<std::wstring> names{L"stale"};
+    int32_t count = -1;
+    EXPECT_TRUE(at("").EnumerateSections(names, count));
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"a", wide(longKey), L"z"}));
+    EXPECT_EQ(count, 3);
+    EXPECT_TRUE(at("").EnumerateValues(names, count));
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"", L"N", wide(longValue)}));
+    EXPECT_EQ(count, 3);
+    for (auto list : {&cRegistry::EnumerateSections, &cRegistry::EnumerateValues}) {
+        EXPECT_TRUE((at("\\missing").*list)(names, count));
+        EXPECT_EQ(std::make_pair(names.size(), count), std::make_pair(size_t{0}, 0));
+    }
+}
+
+TEST_F(Registry, AssociationWritesEachKeyUnderBothRootsAndLeavesTheLastLocation) {
+    cRegistry r;
+    r.CreateEXEAssociation(L"C:\\Tools\\x.exe", wide(cls), L"X File", wide(ext), L"", false, L"", false, L"", true, L"",
+                           0);
+    const std::pair<std::string, std::optional<testenv::RegValue>> keys[] = {
+        {"." + ext, sz(cls)},
+        {cls, sz("X File")},
+        {cls + "\\shell\\open", sz("&Open")},
+        {cls + "\\shell\\open\\command", sz("\"C:\\Tools\\x.exe\" \"%1\"")},
+        {cls + "\\shell\\add", sz("&Install " + ext)},
+        {cls + "\\shell\\add\\command", sz("\"C:\\Tools\\x.exe\" /a \"%1\"")},
+        {cls + "\\DefaultIcon", sz("\"C:\\Tools\\x.exe\",0")},
+        {cls + "\\shell\\print", std::nullopt},
+        {cls + "\\shell\\new", std::nullopt},
+    };
+    for (const auto& [sub, value] : keys) EXPECT_EQ(classValue(sub), value) << sub;
+    EXPECT_EQ(std::make_tuple(r.ClassKey(), r.SectionKey(), r.ValueKey(), r.ValueType()),
+              std::make_tuple(HKEY_LOCAL_MACHINE_ID, wide(cls + "\\DefaultIcon"), std::wstring(), 1));
+    // Blanks go and a quoted path is not quoted again; print gets its default text; no icon below 0.
+    TearDown();
+    r.CreateEXEAssociation(L" \"C:\\x.exe\" ", wide(cls), L"", wide(ext), L"", true, L"", false, L"", false, L"", -1);
+    EXPECT_EQ(classValue(cls + "\\shell\\print\\command"), sz("\"C:\\x.exe\" /p \"%1\""));
+    EXPECT_EQ(classValue(cls + "\\shell\\print"), sz("&Print"));
+    EXPECT_FALSE(classValue(cls + "\\DefaultIcon"));
+}
+
+TEST_F(Registry, AdditionalVerbsNeedTriplesAndTheClassAtTheCurrentRoot) {
+    cRegistry r;
+    auto raised = [&](const rt::VariantList& items) {
+        return testenv::raisedError([&] { r.CreateAdditionalEXEAssociations(wide(cls), items); });
+    };
+    EXPECT_EQ(raised({L"edit", L"&Edit"}), cRegistry::errAssociationItems);
+    r.CreateEXEAssociation(L"C:\\x.exe", wide(cls), L"", wide(ext), L"", false, L"", false, L"", false, L"", -1);
+    EXPECT_EQ(raised({}), cRegistry::errNoClass);  // looked for directly under HKEY_LOCAL_MACHINE
+    r.ClassKey(HKEY_CLASSES_ROOT_ID);
+    EXPECT_EQ(raised({L"edit", L"&Edit", L"notepad \"%1\"", L"bad", rt::Null{}, L"x", L"view", L"&View", 5}), 0);
+    EXPECT_EQ(classValue(cls + "\\shell\\edit\\command"), sz("notepad \"%1\""));
+    EXPECT_FALSE(classValue(cls + "\\shell\\bad"));
+    EXPECT_EQ(classValue(cls + "\\shell\\view\\command"), sz("5"));
 }
