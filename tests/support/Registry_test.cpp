@@ -22,6 +22,16 @@ namespace {
 rt::ByteArray bytes(const B& b, int32_t lowerBound = 0) { return {lowerBound, {b.begin(), b.end()}}; }
 std::wstring wide(const B& s) { return {s.begin(), s.end()}; }
 
+// What a call raises: number, source and description (0 and blanks when nothing).
+std::tuple<int32_t, std::wstring, std::wstring> raised(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const rt::RuntimeError& e) {
+        return {e.number(), e.source(), e.description()};
+    }
+    return {};
+}
+
 const B pid = std::to_string(GetCurrentProcessId());
 const B key = "Software\\tarnwicket-tests\\" + pid, cls = "twtest" + pid + "file", ext = "tw" + pid;
 
@@ -67,13 +77,13 @@ TEST_F(Registry, ReadsEachStoredTypeAndReportsIt) {
         {{REG_SZ, B("caf\xe9\0", 5)}, L"caf\u00e9"},
         {{REG_MULTI_SZ, B("a\0b\0\0", 5)}, std::wstring(L"a\0b\0", 4)},
         {{REG_EXPAND_SZ, B("%TW_TEST_FOLDER%\\x\0", 19)}, L"C:\\tw\\x"},
-        {{REG_DWORD, B("\0\1\0\0", 4)}, static_cast<int32_t>(256)},
-        {{REG_DWORD, "\1\2"}, static_cast<int32_t>(0x0201)},
-        {{REG_DWORD_BIG_ENDIAN, "\x11\x22\x33\x44"}, static_cast<int32_t>(0x11223344)},
+        {{REG_DWORD, B("\0\1\0\0", 4)}, 256},
+        {{REG_DWORD, "\1\2"}, 0x0201},
+        {{REG_DWORD_BIG_ENDIAN, "\x11\x22\x33\x44"}, 0x11223344},
         {{REG_BINARY, "\1\2\3"}, bytes(B("\1\2\3\0", 4))},  // one zero byte more
         {{REG_BINARY, ""}, bytes(B("\0", 1))},
         {{99, "\x42"}, bytes(B("\x42\0", 2))},
-        {testenv::sz(B(100000, 'x')), std::wstring(100000, L'x')},
+        {sz(B(100000, 'x')), std::wstring(100000, L'x')},
     };
     for (const auto& [value, expected] : cases) {
         ASSERT_TRUE(testenv::regStore(HKEY_CURRENT_USER, key, "v", value));
@@ -86,7 +96,7 @@ TEST_F(Registry, ReadsEachStoredTypeAndReportsIt) {
 }
 
 TEST_F(Registry, NothingFoundGivesDefaultAndKeepsValueType) {
-    testenv::regStore(HKEY_CURRENT_USER, key, "other", testenv::sz("x"));
+    testenv::regStore(HKEY_CURRENT_USER, key, "other", sz("x"));
     const std::tuple<int32_t, B, bool> cases[] = {
         {HKEY_CURRENT_USER_ID, "", true}, {HKEY_CURRENT_USER_ID, "\\missing", false}, {0, "", false}};
     for (const auto& [root, sub, exists] : cases) {
@@ -100,16 +110,12 @@ TEST_F(Registry, NothingFoundGivesDefaultAndKeepsValueType) {
 
 TEST_F(Registry, WritesStoreWhatTheValueTypeAsksWithThePercentRule) {
     const std::tuple<int32_t, Variant, RegValue> cases[] = {
-        {1, L"C:\\Games\\", testenv::sz("C:\\Games\\")},
-        {1, L"x%PATH%y", {REG_EXPAND_SZ, B("x%PATH%y\0", 9)}},
-        {1, L"%a%b", {REG_EXPAND_SZ, B("%a%b\0", 5)}},
-        {1, L"100%", testenv::sz("100%")},
-        {2, L"C:\\Games", testenv::sz("C:\\Games")},
-        {1, true, testenv::sz("True")},
-        {1, L"caf\u00e9", testenv::sz("caf\xe9")},
-        {3, bytes("\x09\1\2", -1), {REG_BINARY, "\1\2"}},  // from element 0 on
+        {1, L"C:\\Games\\", sz("C:\\Games\\")},  {1, L"x%PATH%y", {REG_EXPAND_SZ, B("x%PATH%y\0", 9)}},
+        {1, L"%a%b", {REG_EXPAND_SZ, B("%a%b\0", 5)}}, {1, L"100%", sz("100%")},
+        {2, L"C:\\Games", sz("C:\\Games")},       {1, true, sz("True")},
+        {1, L"caf\u00e9", sz("caf\xe9")},          {3, bytes("\x09\1\2", -1), {REG_BINARY, "\1\2"}},  // from element 0 on
         {4, static_cast<int16_t>(-1), {REG_DWORD, "\xff\xff\xff\xff"}},
-        {5, static_cast<int32_t>(5), {REG_DWORD, B("\5\0\0\0", 4)}},  // big-endian writes a DWORD
+        {5, 5, {REG_DWORD, B("\5\0\0\0", 4)}},  // big-endian writes a DWORD
     };
     for (const auto& [type, value, expected] : cases) {
         at("", "v", type).Value(value);
@@ -124,7 +130,7 @@ TEST_F(Registry, ReadKeyAndWriteKeyUseTheDefaultLocationOnly) {
     r.Default(L"fallback");
     r.writeKey(L"path", L"C:\\tw\\", 1);
     r.writeKey(L"home", L"%HOME%", 1);
-    EXPECT_EQ(stored("path", "\\settings"), testenv::sz("C:\\tw\\"));
+    EXPECT_EQ(stored("path", "\\settings"), sz("C:\\tw\\"));
     EXPECT_EQ(stored("home", "\\settings"), (RegValue{REG_EXPAND_SZ, B("%HOME%\0", 7)}));
     EXPECT_EQ(r.readKey(L"path"), Variant(L"C:\\tw\\"));
     EXPECT_TRUE(r.readKey(L"missing").isEmpty());  // not this instance's Default
@@ -137,46 +143,43 @@ TEST_F(Registry, ReadKeyAndWriteKeyUseTheDefaultLocationOnly) {
     EXPECT_FALSE(stored("v", "\\settings"));
 }
 
+// Nothing is written when a write raises.
 TEST_F(Registry, ErrorsCarryTheirNumberSourceAndDescription) {
     const std::wstring own = L"support_Registry_test", source = own + L".cRegistry";
-    auto setValue = [&](const std::wstring& root, const std::wstring& s, const std::wstring& value) {
-        return L"Failed to set registry value Key: '" + root + L"',Section: '" + s + L"',Key: 'v' to value: '" + value +
-               L"'";
+    const std::wstring hkcu = L"-2147483647", where = hkcu + L"',Section: '" + section;
+    auto setValue = [&](const std::wstring& root, const std::wstring& value) {
+        return L"Failed to set registry value Key: '" + root + L"',Section: '" + section + L"',Key: 'v' to value: '" +
+               value + L"'";
     };
-    const std::wstring hkcu = L"-2147483647", subscript = L"Subscript out of range";
-    const struct {
-        int32_t root, type;
-        Variant value;
-        int32_t number;
-        std::wstring source, description;
-    } cases[] = {
-        {0, 1, L"abc", 26001, source, setValue(L"0", section, L"abc")},
-        {HKEY_CURRENT_USER_ID, 0, L"x", -2147194455, source, setValue(hkcu, section, L"x")},
-        {HKEY_CURRENT_USER_ID, 3, L"x", 26001, own, L"Application-defined or object-defined error"},
-        {HKEY_CURRENT_USER_ID, 3, bytes("\1\2", 1), 9, own, subscript},
-        {HKEY_CURRENT_USER_ID, 4, L"5", 13, own, L"Type mismatch"},
-        {HKEY_CURRENT_USER_ID, 1, rt::Null{}, 94, own, L"Invalid use of Null"},
+    auto write = [](int32_t type, const Variant& value, int32_t root = HKEY_CURRENT_USER_ID) {
+        return [=] { at("", "v", type, root).Value(value); };
     };
-    for (const auto& c : cases) {
-        try {
-            at("", "v", c.type, c.root).Value(c.value);
-            ADD_FAILURE() << c.description << ": nothing raised";
-        } catch (const rt::RuntimeError& e) {
-            EXPECT_EQ(e.number(), c.number) << c.description;
-            EXPECT_EQ(e.source(), c.source) << c.description;
-            EXPECT_EQ(e.description(), c.description);
-        }
-        EXPECT_FALSE(stored("v")) << c.description << ": nothing is written";
-    }
+    const std::tuple<std::function<void()>, int32_t, std::wstring, std::wstring> cases[] = {
+        {write(1, L"abc", 0), 26001, source, setValue(L"0", L"abc")},
+        {write(0, L"x"), -2147194455, source, setValue(hkcu, L"x")},
+        {write(3, L"x"), 26001, own, L"Application-defined or object-defined error"},
+        {write(3, bytes("\1\2", 1)), 9, own, L"Subscript out of range"},
+        {write(4, L"5"), 13, own, L"Type mismatch"},
+        {write(1, rt::Null{}), 94, own, L"Invalid use of Null"},
+        {[] { cRegistry().CreateKey(); }, 26001, source, L"Failed to create registry Key: '"},
+        {[] { at("\\none").DeleteKey(); }, 26001, source, L"Failed to delete registry Key: '" + where + L"\\none"},
+        {[] { at("", "none").DeleteValue(); }, 26001, source,
+         L"Failed to delete registry Key: '" + where + L"',Key: 'none"},
+        {[] { at("\\none", "v").DeleteValue(); }, 26001, source,
+         L"Failed to open key '" + where + L"\\none' for delete access"},
+    };
+    for (const auto& [call, number, from, description] : cases)
+        EXPECT_EQ(raised(call), std::make_tuple(number, from, description));
+    EXPECT_FALSE(stored("v"));
 }
 
 TEST_F(Registry, AValueRewrittenDuringTheReadComesBackWhole) {
     const B longText(3000, 'x');
     const Variant expected[] = {L"s", std::wstring(longText.begin(), longText.end())};
-    testenv::regStore(HKEY_CURRENT_USER, key, "v", testenv::sz("s"));
+    testenv::regStore(HKEY_CURRENT_USER, key, "v", sz("s"));
     std::atomic<bool> stop{false};
     std::thread writer([&] {
-        for (int i = 0; !stop; ++i) testenv::regStore(HKEY_CURRENT_USER, key, "v", testenv::sz(i % 2 ? longText : "s"));
+        for (int i = 0; !stop; ++i) testenv::regStore(HKEY_CURRENT_USER, key, "v", sz(i % 2 ? longText : "s"));
     });
     int torn = 0;
     for (int i = 0; i < 400; ++i) {
@@ -188,29 +191,13 @@ TEST_F(Registry, AValueRewrittenDuringTheReadComesBackWhole) {
     EXPECT_EQ(torn, 0);
 }
 
-TEST_F(Registry, KeyOperationsSucceedOrRaiseWithTheirDescriptions) {
+TEST_F(Registry, KeyOperations) {
     EXPECT_TRUE(at("\\k").CreateKey());
     testenv::regStore(HKEY_CURRENT_USER, key + "\\k", "v", sz("x"));
     EXPECT_TRUE(at("\\k", "v").DeleteValue());
     EXPECT_FALSE(testenv::regStored(HKEY_CURRENT_USER, key + "\\k", "v"));
     EXPECT_TRUE(at("\\k").DeleteKey());
     EXPECT_FALSE(at("\\k").KeyExists());
-    const std::wstring where = L"-2147483647',Section: '" + wide(key);
-    const std::pair<std::function<void()>, std::wstring> cases[] = {
-        {[] { cRegistry().CreateKey(); }, L"Failed to create registry Key: '"},
-        {[] { at("\\none").DeleteKey(); }, L"Failed to delete registry Key: '" + where + L"\\none"},
-        {[] { at("", "none").DeleteValue(); }, L"Failed to delete registry Key: '" + where + L"',Key: 'none"},
-        {[] { at("\\none", "v").DeleteValue(); }, L"Failed to open key '" + where + L"\\none' for delete access"},
-    };
-    for (const auto& [operation, description] : cases) {
-        try {
-            operation();
-            ADD_FAILURE() << "nothing raised: " << testing::PrintToString(description);
-        } catch (const rt::RuntimeError& e) {
-            EXPECT_EQ(std::make_tuple(e.number(), e.source(), e.description()),
-                      std::make_tuple(26001, std::wstring(L"support_Registry_test.cRegistry"), description));
-        }
-    }
 }
 
 TEST_F(Registry, ListingsGiveEveryNameLongOnesIncluded) {
