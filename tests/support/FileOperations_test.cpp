@@ -124,15 +124,11 @@ TEST_F(FileOperations, RecycleBinTakesDeletedFilesAndEmpties) {
 }
 
 TEST_F(FileOperations, ShredderOverwritesBlockByBlockAndDeletes) {
-    struct Case {
-        size_t size;
-        DWORD attributes;
-        int32_t count;
-        bool locked, result;
+    const struct { size_t size; DWORD attributes; int32_t count; bool locked, result; } cases[] = {
+        {10, 0, 1, false, true},    {32768, 0, 1, false, true}, {32769, 0, 2, false, true},
+        {10, FILE_ATTRIBUTE_READONLY, 1, false, true}, {10, 0, 0, false, true}, {10, 0, 1, true, false},
     };
-    for (const Case& c : {Case{10, 0, 1, false, true}, Case{32768, 0, 1, false, true}, Case{32769, 0, 2, false, true},
-                          Case{10, FILE_ATTRIBUTE_READONLY, 1, false, true}, Case{10, 0, 0, false, true},
-                          Case{10, 0, 1, true, false}}) {
+    for (const auto& c : cases) {
         const std::string zeros(c.size, '\0');
         file(L"s.bin", zeros);
         CreateHardLinkW(at(L"seen.bin").c_str(), at(L"s.bin").c_str(), nullptr);  // keeps the bytes after the delete
@@ -190,7 +186,8 @@ TEST_F(FileOperations, FolderDeleteRemovesATreeOrStopsAtWhatItMayNotDelete) {
     release(L"r\\s\\r.txt");
 }
 
-TEST_F(FolderListings, FilesByMaskInTheFolderOrItsTree) {
+// Folders come before the folders inside them.
+TEST_F(FolderListings, FilesByMaskAndFoldersInTheFolderOrItsTree) {
     const std::tuple<std::wstring, std::wstring, bool, Paths> cases[] = {
         {tree, L"*.txt", false, under({L"a.txt", L"h.txt"})},
         {tree + L"\\", L"*.txt", false, under({L"a.txt", L"h.txt"})},
@@ -202,9 +199,6 @@ TEST_F(FolderListings, FilesByMaskInTheFolderOrItsTree) {
     };
     for (const auto& [folder, mask, deep, expected] : cases)
         EXPECT_EQ(sorted(ff.getFilesInFolder(folder, mask, deep)), expected) << testing::PrintToString(mask) << deep;
-}
-
-TEST_F(FolderListings, FoldersComeBeforeTheFoldersInsideThem) {
     EXPECT_EQ(ff.getFolders(tree, L"*", true), under({L"sub", L"sub\\deep"}));
     EXPECT_EQ(ff.getFolders(tree, L"d*", true), under({L"sub\\deep"}));
     EXPECT_EQ(ff.getFolders(tree, L"*", false), under({L"sub"}));

@@ -53,17 +53,12 @@ TEST_F(TextFiles, ReadLineEndsLinesAtCrOrCrLfOnly) {
 
 TEST_F(TextFiles, CountLinesCountsLineFeedsAcrossChunks) {
     std::string block(65535, 'a');
+    // "" has no line at all, as readLine sees it. A 65536-byte chunk: the LF
+    // ends the only chunk; a second chunk of one byte; the LF alone in the
+    // second chunk; LFs in both chunks.
     const std::pair<Content, int32_t> cases[] = {
-        {std::nullopt, 0},
-        {"", 0} /* no line at all, as readLine sees it */,
-        {"a", 1},
-        {"a\r\n", 1},
-        {"a\nb", 2},
-        {"a\rb", 1},
-        {block + "\n", 1},         // 65536 bytes, the LF ends the only chunk
-        {block + "\n" + "b", 2},   // 65537 bytes, a second chunk of one byte
-        {block + "a" + "\n", 1},   // the LF alone in the second chunk
-        {"\n" + block + "\n", 2},  // 65537 bytes, LFs in both chunks
+        {std::nullopt, 0},       {"", 0},  {"a", 1}, {"a\r\n", 1}, {"a\nb", 2}, {"a\rb", 1},
+        {block + "\n", 1},       {block + "\n" + "b", 2}, {block + "a" + "\n", 1}, {"\n" + block + "\n", 2},
     };
     for (const auto& [content, expected] : cases) {
         prepare(content);
