@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "common/TestEnv.h"
+#include "Scratch.h"
 #include "common/WineUnix.h"
 #include "support/ShellFileOperation.h"
 #include "support/cFileFunctions.h"
@@ -33,21 +33,8 @@ public:
 
 bool exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-struct FileOperations : ::testing::Test {
-    testenv::TempDir root{L"fileops"};
+struct FileOperations : Scratch {
     cFileFunctions ff;
-    std::wstring at(const std::wstring& name) const { return root.file(name); }
-    void file(const std::wstring& name, const std::string& content = "x", DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
-        testenv::writeFile(at(name), content);
-        SetFileAttributesW(at(name).c_str(), attributes);
-    }
-    void folders(std::initializer_list<const wchar_t*> list) {
-        for (const wchar_t* name : list) CreateDirectoryW(at(name).c_str(), nullptr);
-    }
-    // An open handle that shares nothing, as another program may hold one.
-    HANDLE lock(const std::wstring& name) {
-        return CreateFileW(at(name).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    }
     void release(const std::wstring& name) { SetFileAttributesW(at(name).c_str(), FILE_ATTRIBUTE_NORMAL); }
 };
 
@@ -61,7 +48,7 @@ struct FolderListings : FileOperations {
         folders({L"tree", L"tree\\.hidden", L"tree\\sub", L"tree\\sub\\deep"});
         for (const wchar_t* name :
              {L"a.txt", L"b.doc", L"noext", L"h.txt", L".hidden\\x.txt", L"sub\\c.txt", L"sub\\deep\\d.TXT"})
-            testenv::writeFile(in(name), "x");
+            file(std::wstring(L"tree\\") + name);
         SetFileAttributesW(in(L"h.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
     }
     static Paths sorted(Paths paths) {

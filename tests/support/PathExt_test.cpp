@@ -4,23 +4,14 @@
 
 #include <cstdlib>
 
-#include "common/TestEnv.h"
+#include "Scratch.h"
 #include "runtime/Ansi.h"
 #include "support/cPathExt.h"
 
 namespace {
 
-struct PathQueries : ::testing::Test {
-    testenv::TempDir root{L"pathqueries"};
+struct PathQueries : Scratch {
     const cPathExt p{};
-    std::wstring at(const std::wstring& name) const { return root.file(name); }
-    void folders(std::initializer_list<std::wstring> names) {
-        for (const std::wstring& name : names) CreateDirectoryW(at(name).c_str(), nullptr);
-    }
-    void file(const std::wstring& name, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
-        testenv::writeFile(at(name), "x");
-        SetFileAttributesW(at(name).c_str(), attributes);
-    }
 };
 
 // Nested folders named with eight characters (their own short names) below
@@ -135,9 +126,9 @@ TEST_F(PathQueries, ExistenceContentAndDrives) {
     const std::wstring u = L"\u00dcbersicht \u00e9t\u00e9", ini = u + L"\\a.ini";
     ASSERT_EQ(rt::fromAnsi(rt::toAnsi(at(u))), at(u));
     folders({L"onlysub", L"onlysub\\sub", L"dotted", L"dotted\\.cache", L"hidden", u, u + L"\\s.exe"});
-    file(L"hidden\\h.txt", FILE_ATTRIBUTE_HIDDEN);
+    file(L"hidden\\h.txt", "x", FILE_ATTRIBUTE_HIDDEN);
     file(L"f.txt");
-    file(ini, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM);
+    file(ini, "x", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM);
     const std::pair<bool, bool> cases[] = {
         {p.fileExists(at(ini)), true},                   {p.fileExists(at(u + L"\\*.ini")), true},
         {p.fileExists(at(u + L"\\s.exe")), false},       {p.fileExists(at(u + L"\\")), false},
@@ -197,11 +188,11 @@ TEST_F(PathQueries, KillFileDeletesOnlyWhatItMayAndSaysSo) {
     };
     const std::wstring f = at(L"k.txt");
     for (const auto& [attributes, writeProtect, noHidden, locked, result] : cases) {
-        file(L"k.txt", attributes);
-        HANDLE lock = locked ? CreateFileW(f.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr) : nullptr;
+        file(L"k.txt", "x", attributes);
+        HANDLE held = locked ? lock(L"k.txt") : nullptr;
         EXPECT_EQ(p.killFile(f, writeProtect, noHidden), result) << attributes;
         EXPECT_EQ(p.fileFolderExists(f), !result) << attributes;
-        if (lock) CloseHandle(lock);
+        if (held) CloseHandle(held);
         SetFileAttributesW(f.c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileW(f.c_str());
     }

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "common/TestEnv.h"
+#include "Scratch.h"
 #include "runtime/Ansi.h"
 #include "support/cTextFiles.h"
 
@@ -13,14 +13,13 @@ using Content = std::optional<std::string>;  // nullopt: no file
 
 namespace {
 
-struct TextFiles : ::testing::Test {
-    testenv::TempDir folder{L"textfiles"};
+struct TextFiles : Scratch {
     cTextFiles tf;
-    std::wstring file = folder.file(L"t.txt");
+    const std::wstring txt = at(L"t.txt");
 
     void prepare(const Content& content) {
-        DeleteFileW(file.c_str());
-        if (content) writeFile(file, *content);
+        DeleteFileW(txt.c_str());
+        if (content) writeFile(txt, *content);
     }
 };
 
@@ -47,7 +46,7 @@ TEST_F(TextFiles, ReadLineEndsLinesAtCrOrCrLfOnly) {
     };
     for (const auto& [content, line, expected] : cases) {
         prepare(content);
-        EXPECT_EQ(rt::toAnsi(tf.readLine(file, line)), expected) << content.value_or("<none>") << " line " << line;
+        EXPECT_EQ(rt::toAnsi(tf.readLine(txt, line)), expected) << content.value_or("<none>") << " line " << line;
     }
 }
 
@@ -62,7 +61,7 @@ TEST_F(TextFiles, CountLinesCountsLineFeedsAcrossChunks) {
     };
     for (const auto& [content, expected] : cases) {
         prepare(content);
-        EXPECT_EQ(tf.countLines(file), expected) << (content ? content->size() : 0) << " bytes";
+        EXPECT_EQ(tf.countLines(txt), expected) << (content ? content->size() : 0) << " bytes";
     }
     EXPECT_EQ(tf.countLinesFromString(L"\n\r\n").kind(), rt::Variant::Kind::Long);
     EXPECT_EQ(tf.countLinesFromString(L"\n\r\n"), rt::Variant(2));
@@ -76,24 +75,24 @@ TEST_F(TextFiles, WriteLineRewritesEveryLineWithCrLf) {
     };
     for (const auto& [before, line, after] : cases) {
         prepare(before);
-        EXPECT_TRUE(tf.writeLine(file, line, L"X"));
-        EXPECT_EQ(readFile(file), after) << before.value_or("<none>") << " line " << line;
+        EXPECT_TRUE(tf.writeLine(txt, line, L"X"));
+        EXPECT_EQ(readFile(txt), after) << before.value_or("<none>") << " line " << line;
     }
 }
 
 TEST_F(TextFiles, ReadFileAppendLineAndWriteFile) {
-    EXPECT_EQ(tf.readFile(file), L"");
-    tf.appendLine(file, L"one");
-    tf.appendLine(file, L"two");
-    EXPECT_EQ(readFile(file), "one\r\ntwo\r\n");
-    EXPECT_TRUE(tf.writeFile(file, L"new"));
-    EXPECT_EQ(readFile(file), "new\r\n");
-    writeFile(file, "a\r\nb\nc\rd\0e"s);
-    EXPECT_EQ(rt::toAnsi(tf.readFile(file)), "a\r\nb\nc\rd\0e"s);
-    EXPECT_EQ(testenv::raisedError([&] { tf.writeFile(folder.file(L"no\\such.txt"), L"x"); }), rt::errPathNotFound);
-    HANDLE locked = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    EXPECT_EQ(testenv::raisedError([&] { tf.readLine(file, 1); }), rt::errPermissionDenied);
-    EXPECT_EQ(testenv::raisedError([&] { tf.appendLine(file, L"x"); }), rt::errPermissionDenied);
+    EXPECT_EQ(tf.readFile(txt), L"");
+    tf.appendLine(txt, L"one");
+    tf.appendLine(txt, L"two");
+    EXPECT_EQ(readFile(txt), "one\r\ntwo\r\n");
+    EXPECT_TRUE(tf.writeFile(txt, L"new"));
+    EXPECT_EQ(readFile(txt), "new\r\n");
+    writeFile(txt, "a\r\nb\nc\rd\0e"s);
+    EXPECT_EQ(rt::toAnsi(tf.readFile(txt)), "a\r\nb\nc\rd\0e"s);
+    EXPECT_EQ(testenv::raisedError([&] { tf.writeFile(at(L"no\\such.txt"), L"x"); }), rt::errPathNotFound);
+    HANDLE locked = lock(L"t.txt");
+    EXPECT_EQ(testenv::raisedError([&] { tf.readLine(txt, 1); }), rt::errPermissionDenied);
+    EXPECT_EQ(testenv::raisedError([&] { tf.appendLine(txt, L"x"); }), rt::errPermissionDenied);
     CloseHandle(locked);
 }
 
@@ -107,15 +106,15 @@ TEST_F(TextFiles, FailedWriteLineKeepsTheOriginal) {
         {FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, FILE_ATTRIBUTE_READONLY, rt::errPathFileAccess},
     };
     for (const auto& [share, attributes, error] : cases) {
-        writeFile(file, "keep\r\nme");
-        SetFileAttributesW(file.c_str(), attributes);
-        HANDLE held = CreateFileW(file.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr);
-        EXPECT_EQ(testenv::raisedError([&] { tf.writeLine(file, 1, L"lost"); }), error) << share;
+        writeFile(txt, "keep\r\nme");
+        SetFileAttributesW(txt.c_str(), attributes);
+        HANDLE held = lock(L"t.txt", share);
+        EXPECT_EQ(testenv::raisedError([&] { tf.writeLine(txt, 1, L"lost"); }), error) << share;
         CloseHandle(held);
-        SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-        EXPECT_EQ(readFile(file), "keep\r\nme") << share;
+        SetFileAttributesW(txt.c_str(), FILE_ATTRIBUTE_NORMAL);
+        EXPECT_EQ(readFile(txt), "keep\r\nme") << share;
         EXPECT_EQ(tempFiles(), tempsBefore) << share;
     }
-    EXPECT_TRUE(tf.writeLine(file, 2, L"changed"));
+    EXPECT_TRUE(tf.writeLine(txt, 2, L"changed"));
     EXPECT_EQ(tempFiles(), tempsBefore);
 }
