@@ -14,7 +14,6 @@
 #include "button/ButtonRegion.h"
 #include "button/GradientLooks.h"
 #include "resources/ResourceIds.h"
-#include "runtime/Variant.h"
 
 using namespace button;
 using Pixels = std::vector<COLORREF>;

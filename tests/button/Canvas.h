@@ -4,7 +4,6 @@
 // background, as the button's surface has.
 #include <windows.h>
 
-#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -45,9 +44,6 @@ struct Canvas {
     }
     Canvas(int w, int h, COLORREF back = 0x203040) : Canvas(w, h, [=](int, int) { return back; }) {}
     COLORREF at(int x, int y) const { return GdiFlush(), swapRedBlue(bits[y * w + x]); }
-    bool sameAs(const Canvas& o) const {
-        return GdiFlush(), w == o.w && h == o.h && std::equal(bits, bits + w * h, o.bits);
-    }
 
     // Saves the pixels as build/artefacts/<name>.bmp; the test run converts it to PNG.
     bool saveArtefact(const std::wstring& name) const {

@@ -3,10 +3,9 @@
 #include "support/modIpCheck.h"
 
 TEST(IpCheck, IsValidIpGivesTheNormalFormOrLeavesTheTextUnchanged) {
-    const std::pair<const wchar_t*, const wchar_t*> accepted[] = {{L"5.0.0.1", L"5.0.0.1"},
-                                                                  {L"255.255.255.255", L"255.255.255.255"},
-                                                                  {L"010.001.002.003", L"10.1.2.3"},
-                                                                  {L"0000000010.0.0.01", L"10.0.0.1"}};
+    const std::pair<const wchar_t*, const wchar_t*> accepted[] = {
+        {L"5.0.0.1", L"5.0.0.1"}, {L"255.255.255.255", L"255.255.255.255"}, {L"010.001.002.003", L"10.1.2.3"},
+        {L"0000000010.0.0.01", L"10.0.0.1"}};
     for (const auto& [in, normal] : accepted) {
         std::wstring s = in;
         EXPECT_TRUE(modIpCheck::isValidIp(s)) << in;
