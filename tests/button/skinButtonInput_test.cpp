@@ -46,7 +46,7 @@ struct Logged {
 struct OneButton {
     ControlHost host;
     Logged one{host, L"one", {20, 20, 120, 45}, L"&Start game..."};
-    OneButton() { pointerTo(host.hwnd(), 5, 5), settle(50), one.log.clear(); }
+    OneButton() { pointerTo(host.hwnd(), 5, 5), one.log.clear(); }
     // Leaving the pointer on the button would keep its hover timer running.
     ~OneButton() { pointerTo(host.hwnd(), 5, 5); }
     void pointerOnButton() { pointerTo(one.b.hwnd(), 50, 12); }
