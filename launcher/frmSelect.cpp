@@ -66,19 +66,18 @@ void frmSelect::bindEvents() {
     lstIps().KeyPress = [this](int16_t& KeyAscii) { lstIps_KeyPress(KeyAscii); };
 }
 
+// The dialog is only loaded when it has something to ask.
 std::wstring frmSelect::getIP(std::wstring& sIP, std::wstring& sDelimiter) {
     bCanceled = false;
     sSelectedIp.clear();
-    int count = 0;
-    for (std::wstring part : split(sIP, sDelimiter)) {
-        if (!modIpCheck::isValidIp(part)) continue;
-        lstIps().AddItem(part);
-        ++count;
-    }
-    if (count == 1)
-        sSelectedIp = lstIps().List(0);
-    else if (count >= 2)
+    std::vector<std::wstring> valid;
+    for (std::wstring part : split(sIP, sDelimiter))
+        if (modIpCheck::isValidIp(part)) valid.push_back(part);
+    if (valid.size() == 1) sSelectedIp = valid.front();
+    if (valid.size() >= 2) {
+        for (const std::wstring& ip : valid) lstIps().AddItem(ip);
         showModal();
+    }
     std::wstring result = bCanceled ? L"" : sSelectedIp;
     Unload();
     return result;
