@@ -4,7 +4,6 @@
 
 #include "common/ControlHost.h"
 #include "common/TestForm.h"
-#include "runtime/SendKeys.h"
 
 namespace testenv {
 namespace {
@@ -84,11 +83,6 @@ std::wstring textOf(HWND window) {
     std::vector<wchar_t> buf(static_cast<size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0)) + 1);
     SendMessageW(window, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()));
     return buf.data();
-}
-
-void doubleClickAt(HWND window, int x, int y) {
-    click(window, x, y);
-    click(window, x, y);
 }
 
 void typeText(const std::wstring& text) {

@@ -39,8 +39,6 @@ private:
 HWND childAt(HWND parent, int x, int y);
 // The text of another program's window or control.
 std::wstring textOf(HWND window);
-// A double click at client pixel (x, y) of `window` (click() of TestForm.h for one).
-void doubleClickAt(HWND window, int x, int y);
 // Types `text` key by key as the keyboard layout has it (Shift where needed).
 void typeText(const std::wstring& text);
 

@@ -41,8 +41,7 @@ bool encodePng(const std::wstring& path, int width, int height, std::vector<uint
            SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
 }
 
-}  // namespace
-
+// The pixels of a device context's bitmap, top-down 0x00RRGGBB.
 std::vector<uint32_t> pixelsOf(HDC dc, HBITMAP bitmap, int width, int height) {
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
@@ -51,6 +50,8 @@ std::vector<uint32_t> pixelsOf(HDC dc, HBITMAP bitmap, int width, int height) {
     for (uint32_t& p : pixels) p &= 0xFFFFFF;
     return pixels;
 }
+
+}  // namespace
 
 Screenshot::Screenshot(HWND window, bool withFrame) {
     RECT r{};

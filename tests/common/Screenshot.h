@@ -33,7 +33,4 @@ private:
     std::vector<uint32_t> pixels_;  // top-down rows, 0x00RRGGBB
 };
 
-// The pixels of a device context's bitmap, top-down 0x00RRGGBB.
-std::vector<uint32_t> pixelsOf(HDC dc, HBITMAP bitmap, int width, int height);
-
 }  // namespace testenv
