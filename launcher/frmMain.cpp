@@ -216,7 +216,8 @@ void frmMain::cmdStart_Click() {
 
 void frmMain::cmdPublicIp_Click() { txtIp().Text(modFunctions::selectAdapterIp()); }
 
-// An ini file that cannot be read is as good as none; the address stays.
+// An ini file that cannot be read (held open by another program, say) gets
+// the same message; the address in the box stays as it is.
 void frmMain::cmdHamachiIp_Click() {
     std::wstring ip;
     try {
