@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "launcher/frmSelect.h"
 #include "launcher/modMain.h"
 #include "runtime/Ansi.h"
 #include "support/cPathExt.h"
@@ -51,6 +52,12 @@ std::wstring getAdapterIps(const std::wstring& sDelimiter) {
         list += firstAddressOf(*adapter) + sDelimiter;
     if (!list.empty()) list.erase(list.size() - sDelimiter.size());
     return list;
+}
+
+std::wstring selectAdapterIp() {
+    std::wstring list = getAdapterIps(L"|"), delimiter = L"|";
+    std::wstring chosen = frmSelect::instance().getIP(list, delimiter);
+    return frmSelect::instance().Canceled() ? L"" : chosen;
 }
 
 std::wstring readHamachiIpLine(int32_t lLine) {

@@ -12,6 +12,11 @@ namespace modFunctions {
 // neither checked nor normalised (an adapter without one gives 0.0.0.0).
 std::wstring getAdapterIps(const std::wstring& sDelimiter);
 
+// The address to propose: the only valid adapter address, or the one the
+// user picks in the IP selection dialog when there are several; "" when
+// there is none or the user cancelled.
+std::wstring selectAdapterIp();
+
 // Line lLine of "Hamachi\Hamachi.ini" in the application-data folder, kept
 // to its digits, "." and "," and cut at the first ","; "" when the file is
 // missing or shorter.

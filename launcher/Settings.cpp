@@ -43,7 +43,7 @@ void restoreBox(OptionControls& controls, const BoxOption& option) {
 }
 
 // Only a checked box (1) is "True"; a greyed one (2) counts as not checked.
-void saveBox(const OptionControls& controls, const BoxOption& option) {
+void saveBox(OptionControls& controls, const BoxOption& option) {
     writeSetting(option.name, controls.checkValue(option.box) == 1 ? L"True" : L"False");
 }
 
@@ -84,7 +84,7 @@ void restoreOptions(OptionControls& controls, TracedProcedure& p) {
     p.step([&] { restoreBox(controls, kDirectIp); });
 }
 
-void saveOptions(const OptionControls& controls, TracedProcedure& p) {
+void saveOptions(OptionControls& controls, TracedProcedure& p) {
     p.step([&] { saveBox(controls, kNoSound); });
     p.step([&] { saveBox(controls, kNoIntro); });
     p.step([&] { saveBox(controls, kOverridePort); });

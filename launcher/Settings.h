@@ -30,9 +30,9 @@ enum class OptionBox { NoSound, NoIntro, OverridePort, DirectIpConnectivity };
 class OptionControls {
 public:
     virtual ~OptionControls() = default;
-    virtual int checkValue(OptionBox box) const = 0;
+    virtual int checkValue(OptionBox box) = 0;
     virtual void setCheckValue(OptionBox box, int value) = 0;
-    virtual std::wstring overridePortText() const = 0;
+    virtual std::wstring overridePortText() = 0;
     virtual void setOverridePortText(const std::wstring& text) = 0;
     // The window's reaction to a click of the OverridePort box.
     virtual void overridePortClicked() = 0;
@@ -47,6 +47,6 @@ void restoreOptions(OptionControls& controls, TracedProcedure& p);
 
 // Saves the five options in order ("True" only for a checked box; the port
 // text whatever the OverridePort box says), each write a traced step.
-void saveOptions(const OptionControls& controls, TracedProcedure& p);
+void saveOptions(OptionControls& controls, TracedProcedure& p);
 
 }  // namespace modFunctions

@@ -1,6 +1,7 @@
 #include "launcher/modFunctions.h"
 
 #include <algorithm>
+#include <cwchar>
 
 #include "launcher/modMain.h"
 #include "support/TracedProcedure.h"
@@ -128,6 +129,19 @@ bool startGame(std::wstring sExe, std::wstring sDir, std::wstring sParams, int32
         appendSwitches(p, *game->switches, sParams, sIP, sPort, bNoIntro, bNoSound, bDirectIp);
     p.step([&] { result = mShellExecute::shellExecute(sExe, kShowDefault, sParams, sDir, L"open", 0); });
     return result;
+}
+
+bool isBeforePatch101(const std::wstring& sVersion) {
+    bool isNumber = sVersion.find_first_of(L"0123456789") != std::wstring::npos &&
+                    sVersion.find_first_not_of(L"0123456789.") == std::wstring::npos &&
+                    std::count(sVersion.begin(), sVersion.end(), L'.') <= 1;
+    return !isNumber || std::wcstod(sVersion.c_str(), nullptr) < 1.01;
+}
+
+void filterPortKey(int16_t& KeyAscii) {
+    constexpr int16_t kBackspace = 8, kEnter = 13;
+    if ((KeyAscii >= L'0' && KeyAscii <= L'9') || KeyAscii == kBackspace || KeyAscii == kEnter) return;
+    KeyAscii = 0;
 }
 
 std::wstring appendString(std::wstring& s, const std::wstring& sAdd) {

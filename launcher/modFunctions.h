@@ -38,6 +38,14 @@ void detectGames(GameRecords& records);
 bool startGame(std::wstring sExe, std::wstring sDir, std::wstring sParams, int32_t lGame, std::wstring sIP,
                std::wstring sPort, bool bNoIntro, bool bNoSound, bool bDirectIp);
 
+// True for an Age of Mythology version before patch 1.01, and for one that
+// is no decimal number with "." at all (such as 1.0.0).
+bool isBeforePatch101(const std::wstring& sVersion);
+
+// Key filter of the port box: digits, Backspace and Enter pass; any other
+// key becomes 0 (dropped).
+void filterPortKey(int16_t& KeyAscii);
+
 // Appends `sAdd` to `s` and returns the new `s`.
 std::wstring appendString(std::wstring& s, const std::wstring& sAdd);
 

@@ -30,12 +30,12 @@ T& onFirstUse(std::unique_ptr<T>& slot) {
     return *slot;
 }
 
+}  // namespace
+
 std::wstring versionText() {
     return std::to_wstring(rt::App::major()) + L"." + std::to_wstring(rt::App::minor()) + L".0." +
            std::to_wstring(rt::App::revision());
 }
-
-}  // namespace
 
 std::wstring settingsKeyPath() { return L"Software\\mornveldt\\tools\\" + rt::App::title(); }
 

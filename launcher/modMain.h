@@ -29,6 +29,9 @@ cFileFunctions& oFileFunctions();
 cTextFiles& oTextFiles();
 cRegistry& oRegistry();
 
+// The version as the registry and the donation page get it: Major.Minor.0.Revision.
+std::wstring versionText();
+
 // "Software\mornveldt\tools\tarnwicket" under HKEY_CURRENT_USER.
 std::wstring settingsKeyPath();
 

@@ -7,6 +7,7 @@
 
 #include "common/TestAdapters.h"
 #include "common/TestEnv.h"
+#include "launcher/frmSelect.h"
 #include "launcher/modMain.h"
 #include "support/cPathExt.h"
 
@@ -29,10 +30,10 @@ struct Hamachi : ::testing::Test {
 
 }  // namespace
 
+// Other tests may have made adapters before: those stay, without an address.
 TEST(Adapters, FirstAddressOfEachAdapterInOrder) {
     if (!testenv::adaptersControllable()) GTEST_SKIP() << "not inside the suite's network namespace";
     const std::tuple<std::vector<std::string>, const wchar_t*, const wchar_t*> cases[] = {
-        // count only grows
         {{}, L"|", L""},
         {{"10.1.2.3"}, L"|", L"10.1.2.3"},
         {{"10.1.2.3+10.1.2.4"}, L"|", L"10.1.2.3"},
@@ -40,11 +41,30 @@ TEST(Adapters, FirstAddressOfEachAdapterInOrder) {
         {{"10.1.2.3", "10.4.5.6", "192.168.7.8"}, L"|", L"10.1.2.3|10.4.5.6|192.168.7.8"},
         {{"10.1.2.3", "-", "192.168.7.8"}, L"", L"10.1.2.30.0.0.0192.168.7.8"},
     };
-    for (const auto& [adapters, delimiter, expected] : cases) {
-        ASSERT_EQ(testenv::setTestAdapters(adapters), "ok");
+    for (const auto& [adapters, delimiter, given] : cases) {
+        std::string answer = testenv::setTestAdapters(adapters);
+        ASSERT_EQ(answer.substr(0, 2), "ok");
+        size_t count = answer == "ok" ? adapters.size() : std::stoul(answer.substr(3));
+        std::wstring expected = given;
+        for (size_t extra = adapters.size(); extra < count; ++extra)
+            expected += (expected.empty() ? L"" : delimiter) + std::wstring(L"0.0.0.0");
         EXPECT_EQ(modFunctions::getAdapterIps(delimiter), expected) << adapters.size() << " adapters";
     }
     testenv::setTestAdapters({});  // no addresses for the tests that follow
+}
+
+// Fewer than two valid entries: the dialog is never shown.
+TEST(SelectDialog, TakesTheOnlyValidEntryInNormalFormWithoutAsking) {
+    const std::tuple<const wchar_t*, const wchar_t*, const wchar_t*> cases[] = {
+        {L"5.12.34.56|0.0.0.0", L"|", L"5.12.34.56"}, {L"010.1.2.3||1.2.3.4", L"|", L"10.1.2.3"},
+        {L"", L"|", L""}, {L"5.1.2.3|5.1.2.4", L"||", L""}};
+    frmSelect& dialog = frmSelect::instance();
+    for (auto [list, delimiter, expected] : cases) {
+        std::wstring sIP = list, sDelimiter = delimiter;
+        EXPECT_EQ(dialog.getIP(sIP, sDelimiter), expected) << testing::PrintToString(sIP);
+        EXPECT_FALSE(dialog.Canceled());
+        EXPECT_FALSE(dialog.isLoaded());
+    }
 }
 
 TEST_F(Hamachi, LineTwoThenLineTenWhenItPassesTheCheck) {

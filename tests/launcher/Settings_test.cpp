@@ -6,7 +6,6 @@
 #include "common/TestEnv.h"
 #include "common/TraceCapture.h"
 #include "launcher/Settings.h"
-#include "launcher/frmMain.h"
 #include "launcher/modMain.h"
 #include "support/TracedProcedure.h"
 #include "support/cRegistry.h"
@@ -26,12 +25,12 @@ struct FakeControls : modFunctions::OptionControls {
     std::vector<std::wstring> log;
 
     explicit FakeControls(int layoutValue = 2) : values{layoutValue, layoutValue, layoutValue, layoutValue} {}
-    int checkValue(OptionBox box) const override { return values[static_cast<int>(box)]; }
+    int checkValue(OptionBox box) override { return values[static_cast<int>(box)]; }
     void setCheckValue(OptionBox box, int value) override {
         values[static_cast<int>(box)] = value;
         log.push_back(kBoxes[static_cast<int>(box)] + (L"=" + std::to_wstring(value)));
     }
-    std::wstring overridePortText() const override { return port; }
+    std::wstring overridePortText() override { return port; }
     void setOverridePortText(const std::wstring& text) override { log.push_back(L"port=" + (port = text)); }
     void overridePortClicked() override { log.push_back(L"click"); }
     void rememberOverridePort() override { log.push_back(L"remember"); }
@@ -55,7 +54,7 @@ struct Settings : ::testing::Test {
         TracedProcedure p(L"frmMain", L"Form_Load", ProcKind::Form);
         modFunctions::restoreOptions(controls, p);
     }
-    static void save(const FakeControls& controls) {
+    static void save(FakeControls& controls) {
         TracedProcedure p(L"frmMain", L"Form_Unload", ProcKind::Form);
         modFunctions::saveOptions(controls, p);
     }
@@ -106,18 +105,4 @@ TEST_F(Settings, SavesFiveTextsFromNoKey) {
     EXPECT_EQ(stored("NoSound"), sz("True"));
     EXPECT_EQ(stored("NoIntro"), sz("False"));
     EXPECT_EQ(stored("OverridePortValue"), sz(""));
-}
-
-TEST_F(Settings, TheMainWindowSavesWhatItRestored) {
-    store("NoSound", "1");
-    store("NoIntro", "false");
-    store("OverridePortValue", "2300");
-    frmMain::instance().Load();
-    frmMain::instance().Unload();
-    const std::pair<const char*, const char*> expected[] = {{"NoSound", "True"},
-                                                            {"NoIntro", "False"},
-                                                            {"OverridePort", "False"},
-                                                            {"OverridePortValue", "2300"},
-                                                            {"DirectIpConnectivity", "True"}};
-    for (const auto& [name, text] : expected) EXPECT_EQ(stored(name), sz(text)) << name;
 }

@@ -1,0 +1,420 @@
+// tarnwicket.exe started and driven as a player drives it: real clicks and
+// keys, checked by what its windows show, what it stores, what the games and
+// the browser receive, and its trace.
+// ctest-serial
+#include <gtest/gtest.h>
+#include <shlwapi.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "common/ControlHost.h"
+#include "common/FakeGame.h"
+#include "common/LauncherProcess.h"
+#include "common/Screenshot.h"
+#include "common/TestAdapters.h"
+#include "common/TestForm.h"
+#include "common/TraceCapture.h"
+#include "launcher/GameTable.h"
+#include "launcher/modMain.h"
+#include "resources/ResourceIds.h"
+#include "runtime/Ansi.h"
+#include "runtime/Image.h"
+#include "runtime/StdFont.h"
+#include "support/cPathExt.h"
+
+using namespace testenv;
+
+namespace {
+
+// Client pixels of the main window's controls (top left corners).
+constexpr POINT kIpBox{104, 128}, kPortBox{240, 256}, kPublicIp{104, 152}, kHamachiIp{240, 152}, kStart{344, 424},
+    kExit{464, 424}, kNoSound{104, 224}, kNoIntro{104, 240}, kOverridePort{104, 256}, kDirectIp{104, 272},
+    kDonate{272, 420};
+// The alert line: its sign at the left, its text from kAlertText on.
+const RECT kAlertLine{80, 336, 593, 361}, kStatusIcon{376, 127, 392, 143};
+constexpr int kAlertText = 104;
+
+std::wstring hamachiFolder() { return modMain::oPathExt().getSpecialPath(26) + L"\\Hamachi"; }
+
+// A popup menu as it must look: these entries (disabled in brackets) shown
+// by this program at `at`; its picture and the centres of its entries
+// relative to its top left corner.
+struct ReferenceMenu {
+    std::optional<Screenshot> shot;
+    std::vector<POINT> centres;
+};
+
+ReferenceMenu referenceMenu(POINT at, const std::vector<std::wstring>& entries) {
+    TestForm owner;
+    owner.Load();
+    rt::unique_hmenu menu(CreatePopupMenu());
+    for (size_t i = 0; i < entries.size(); ++i) {
+        bool grey = entries[i].front() == L'(';
+        std::wstring caption = grey ? entries[i].substr(1, entries[i].size() - 2) : entries[i];
+        AppendMenuW(menu.get(), MF_STRING | (grey ? MF_GRAYED : MF_ENABLED), i + 1, caption.c_str());
+    }
+    ReferenceMenu reference;
+    Script script({[&] {
+        HWND shown = FindWindowW(L"#32768", nullptr);
+        if (!shown || !IsWindowVisible(shown)) return false;
+        reference.shot.emplace(shown, true);
+        RECT w{};
+        GetWindowRect(shown, &w);
+        for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
+            RECT r{};
+            GetMenuItemRect(nullptr, menu.get(), i, &r);
+            reference.centres.push_back({(r.left + r.right) / 2 - w.left, (r.top + r.bottom) / 2 - w.top});
+        }
+        EndMenu();
+        return true;
+    }});
+    TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, owner.hwnd(), nullptr);
+    return reference;
+}
+
+// The fake game registered as the web browser while it lives.
+struct Browser {
+    static constexpr char kHttps[] = "https\\shell\\open\\command";
+    std::optional<RegValue> before = regStored(HKEY_CLASSES_ROOT, kHttps, "");
+    std::wstring exe;
+    explicit Browser(std::wstring path) : exe(std::move(path)) {
+        installFakeGame(exe);
+        std::string command = rt::toAnsi(L"\"" + exe + L"\" \"%1\"");
+        regStore(HKEY_CLASSES_ROOT, kHttps, "", sz(command));
+    }
+    ~Browser() {
+        if (before) regStore(HKEY_CLASSES_ROOT, kHttps, "", *before);
+    }
+};
+
+struct MainWindow : ::testing::Test {
+    TempDir root{L"e2e"};
+    TraceCapture trace;
+    std::unique_ptr<LauncherProcess> app;
+    HWND main = nullptr;
+    DWORD lastPress = 0;
+
+    void SetUp() override {
+        if (!adaptersControllable()) GTEST_SKIP() << "not inside the suite's network namespace";
+        clean();
+    }
+    void TearDown() override {
+        app.reset();
+        clean();
+        setTestAdapters({});
+    }
+    static void clean() {
+        regDeleteTree(HKEY_CURRENT_USER, kSettingsKey);
+        for (const GameTable::Game& game : GameTable::games())
+            regDeleteTree(HKEY_LOCAL_MACHINE, rt::toAnsi(game.key->keyPath));
+        removeTree(hamachiFolder());
+    }
+
+    // Game `index` installed in `folder` (under the test's root), its executable the fake game.
+    std::wstring install(int index, const std::wstring& folder, const char* version = "1.0") {
+        const GameTable::Game& game = *GameTable::gameAt(index);
+        std::wstring dir = root.file(folder) + L"\\";
+        std::string key = rt::toAnsi(game.key->keyPath);
+        regStore(HKEY_LOCAL_MACHINE, key, rt::toAnsi(game.key->folderValue), sz(rt::toAnsi(dir)));
+        regStore(HKEY_LOCAL_MACHINE, key, "Version", sz(version));
+        EXPECT_TRUE(installFakeGame(dir + game.executables.front()));
+        return dir + game.executables.front();
+    }
+    static void storeSetting(const char* name, const RegValue& v) { regStore(HKEY_CURRENT_USER, kSettingsKey, name, v); }
+    static auto setting(const char* name) { return regStored(HKEY_CURRENT_USER, kSettingsKey, name); }
+
+    // Starts the program with these adapter addresses; its main window (the dialog shows first with two valid ones).
+    void start(const std::vector<std::string>& adapters, bool expectDialog = false) {
+        ASSERT_EQ(setTestAdapters(adapters).substr(0, 2), "ok");  // adapters made by other tests have no address
+        app = std::make_unique<LauncherProcess>();
+        ASSERT_TRUE(app->started());
+        if (expectDialog) return;
+        main = app->window(kMainCaption);
+        ASSERT_NE(main, nullptr);
+    }
+    HWND at(POINT p) const { return childAt(main, p.x, p.y); }
+    std::wstring ipText() const { return textOf(at(kIpBox)); }
+    bool startEnabled() const { return IsWindowEnabled(at(kStart)); }
+    bool isChecked(POINT box) const { return SendMessageW(at(box), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    void clickOn(POINT p, int dx = 4, int dy = 4) const { click(main, p.x + dx, p.y + dy); }
+    // Clicks a button of the main window; a second click soon after would be a double click.
+    void press(POINT button) {
+        pumpUntil([&] { return GetTickCount() - lastPress > GetDoubleClickTime(); }, 1000);
+        clickOn(button, 40, 12);
+        lastPress = GetTickCount();
+    }
+    // Clicks into a box, empties it and types `text`.
+    void retype(POINT box, const std::wstring& text) const {
+        clickOn(box);
+        SendMessageW(at(box), EM_SETSEL, 0, -1);
+        type(VK_DELETE);
+        typeText(text);
+    }
+
+    // The alert line as the user sees it, `alert` beside the warning sign or
+    // nothing when "", and the status icon beside the address box when one is given.
+    bool shows(const std::wstring& alert, int statusIcon = 0) const {
+        auto sign = rt::StdPicture::fromIconResource(IDI_ALERT, 16);
+        auto status = statusIcon ? rt::StdPicture::fromIconResource(statusIcon, 16) : nullptr;
+        rt::StdFont arial(L"Arial", 8.25);
+        auto draw = [&](HDC dc) {
+            if (!alert.empty()) rt::drawPicture(dc, *sign, kAlertLine.left, kAlertLine.top);
+            if (status) rt::drawPicture(dc, *status, kStatusIcon.left, kStatusIcon.top);
+            RECT text{kAlertText, kAlertLine.top, kAlertLine.right, kAlertLine.bottom};
+            rt::select_object font(dc, arial.handle());
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+            DrawTextW(dc, alert.c_str(), -1, &text, DT_LEFT | DT_TOP | DT_WORDBREAK);
+        };
+        return waitFor([&] {
+            Screenshot shot(main);
+            return shot.shows(kAlertLine, IDB_BACKGROUND, draw) &&
+                   (!status || shot.shows(kStatusIcon, IDB_BACKGROUND, draw));
+        });
+    }
+    // Clicks "&Exit"; true once the program has ended.
+    bool exitClicked() {
+        press(kExit);
+        return app->ended();
+    }
+};
+
+}  // namespace
+
+TEST_F(MainWindow, OnlyAgeOfMythologyAndNoAddressThenTypingAndTheOptions) {
+    install(2, L"aom");
+    start({"-"});
+    EXPECT_EQ(textOf(main), L"tarnwicket - 1.6.3");
+    EXPECT_EQ(Screenshot(main).width() * 1000 + Screenshot(main).height(), 609488);
+    EXPECT_EQ(GetWindowLongW(main, GWL_STYLE) & (WS_MAXIMIZEBOX | WS_MINIMIZEBOX), WS_MINIMIZEBOX);
+    EXPECT_EQ(setting("version"), sz("1.6.0.3"));
+    EXPECT_EQ(setting("path"), sz(rt::toAnsi(buildDir()) + "\\"));
+
+    EXPECT_EQ(ipText(), L"");
+    EXPECT_FALSE(startEnabled());
+    EXPECT_TRUE(shows(L"The ip isn't correct!", IDI_CROSS));
+
+    // Letters and signs are refused, commas become full stops.
+    retype(kIpBox, L"a-x");
+    EXPECT_EQ(ipText(), L"");
+    typeText(L"5,12,0,1");
+    EXPECT_TRUE(waitFor([&] { return ipText() == L"5.12.0.1" && startEnabled(); })) << rt::toAnsi(ipText());
+    EXPECT_TRUE(shows(L"", IDI_TICK));
+
+    // The port box takes digits only, at most five, and only while OverridePort is checked.
+    EXPECT_FALSE(IsWindowEnabled(at(kPortBox)));
+    clickOn(kOverridePort);
+    EXPECT_TRUE(waitFor([&] { return IsWindowEnabled(at(kPortBox)); }));
+    retype(kPortBox, L"2a3b0,0.59");
+    EXPECT_TRUE(waitFor([&] { return textOf(at(kPortBox)) == L"23005"; })) << rt::toAnsi(textOf(at(kPortBox)));
+    clickOn(kOverridePort);
+    EXPECT_TRUE(waitFor([&] { return !IsWindowEnabled(at(kPortBox)); }));
+    EXPECT_EQ(textOf(at(kPortBox)), L"23005");
+    clickOn(kNoSound);
+    clickOn(kDirectIp);
+    EXPECT_TRUE(Screenshot(main, true).save(L"main-window"));
+
+    // A click on the donation image opens the page in the browser.
+    Browser browser(root.file(L"browser.exe"));
+    clickOn(kDonate, 30, 15);
+    auto opened = waitForLaunch(browser.exe);
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(opened->arguments, "\"https://www.mornveldt.net/tarnwicket/donate.html?version=1.6.0.3&donate=1\"");
+
+    ASSERT_TRUE(exitClicked());
+    for (auto [name, text] : {std::pair{"NoSound", "True"}, {"NoIntro", "True"}, {"OverridePort", "False"},
+                              {"OverridePortValue", "23005"}, {"DirectIpConnectivity", "False"}})
+        EXPECT_EQ(setting(name), sz(text)) << name;
+    auto lines = trace.messages("tarnwicket");
+    EXPECT_EQ(lines.at(0), "modMain.Main\t");
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](auto& s) { return s.rfind("Error (", 0) == 0; }), 0);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "modMain.unloadApp\t"), lines.end());
+}
+
+TEST_F(MainWindow, NothingInstalledStoredDataOfAnyShapeAndTheHamachiButton) {
+    // A folder the ANSI registry calls cannot name: the game is not found.
+    std::wstring greek = root.file(std::wstring(200, L'\u03a9'));
+    installFakeGame(greek + L"\\aomx.exe");
+    SHSetValueW(HKEY_LOCAL_MACHINE, GameTable::gameAt(3)->key->keyPath, L"AppPath", REG_SZ, greek.c_str(),
+                static_cast<DWORD>((greek.size() + 1) * sizeof(wchar_t)));
+    regStore(HKEY_LOCAL_MACHINE, rt::toAnsi(GameTable::gameAt(3)->key->keyPath), "Version", sz("1.0"));
+    const std::string longPort(300, '9');
+    storeSetting("NoSound", {REG_DWORD, std::string("\1\0\0\0", 4)});
+    storeSetting("NoIntro", sz(std::string(100000, 'x')));
+    storeSetting("OverridePort", {REG_BINARY, "\x80\xff\x00junk"});
+    storeSetting("OverridePortValue", sz(longPort));
+    storeSetting("DirectIpConnectivity", sz("yes"));
+    start({"-"});
+    EXPECT_FALSE(startEnabled());
+    EXPECT_TRUE(shows(L"None of the supported Age of Empires versions could be detected!"));
+    // What cannot be read as True or False leaves the box as laid out.
+    EXPECT_TRUE(isChecked(kNoSound));
+    for (POINT box : {kNoIntro, kOverridePort, kDirectIp}) EXPECT_FALSE(isChecked(box));
+    EXPECT_EQ(textOf(at(kPortBox)).size(), longPort.size());
+
+    // A valid address hides the message; Start stays disabled.
+    retype(kIpBox, L"5.1.2.3");
+    EXPECT_TRUE(shows(L""));
+    EXPECT_FALSE(startEnabled());
+
+    // No Hamachi: the box empties and says so; pressed again on the empty box, the Hamachi message stays.
+    press(kHamachiIp);
+    EXPECT_TRUE(waitFor([&] { return ipText().empty(); }));
+    EXPECT_TRUE(shows(L"The ip isn't correct!"));
+    press(kHamachiIp);
+    EXPECT_TRUE(shows(L"Hamachi doesn't seem to be installed!"));
+
+    // An ini file held open by another program cannot be read: the address stays.
+    std::wstring ini = hamachiFolder() + L"\\Hamachi.ini";
+    CreateDirectoryW(hamachiFolder().c_str(), nullptr);
+    writeFile(ini, "[Hamachi]\r\n5.12.34.56\r\n");
+    retype(kIpBox, L"5.1.2.3");
+    {
+        rt::unique_hfile held(CreateFileW(ini.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        EXPECT_TRUE(shows(L""));
+        press(kHamachiIp);
+        EXPECT_TRUE(shows(L"Hamachi doesn't seem to be installed!"));
+        EXPECT_EQ(ipText(), L"5.1.2.3");
+    }
+    writeFile(ini, std::string("\x80\x00\xff\r\n\xfe\x01\x02,\r\n", 11) + std::string(3000, '\xee'));
+    press(kHamachiIp);
+    EXPECT_TRUE(waitFor([&] { return ipText().empty(); }));
+    writeFile(ini, "[Hamachi]\r\nIP=5.12.34.56,5.0.0.0\r\n");
+    press(kHamachiIp);
+    EXPECT_TRUE(waitFor([&] { return ipText() == L"5.12.34.56"; })) << rt::toAnsi(ipText());
+    EXPECT_TRUE(shows(L""));
+    EXPECT_TRUE(Screenshot(main, true).save(L"main-window-nothing-installed"));
+
+    ASSERT_TRUE(exitClicked());
+    EXPECT_EQ(setting("OverridePortValue"), sz(longPort));  // nothing lost
+    auto lines = trace.messages("tarnwicket");
+    EXPECT_EQ(
+        std::count(lines.begin(), lines.end(), "Error (13):Type mismatch Formular frmMain; procedure: Form_Load\t"), 3);
+}
+
+TEST_F(MainWindow, TheGameMenuStartsTheChosenGameWithTheStoredOptions) {
+    install(0, L"aoe2");
+    std::wstring aom = install(2, L"aom", "1.0"), aoe3 = install(4, L"aoe3");
+    for (auto [name, text] : {std::pair{"NoSound", "True"}, {"NoIntro", "False"}, {"OverridePort", "True"},
+                              {"OverridePortValue", "2300"}})
+        storeSetting(name, sz(text));
+    start({"5.12.34.56"});
+    EXPECT_TRUE(ipText() == L"5.12.34.56" && startEnabled() && shows(L"", IDI_TICK));
+    EXPECT_TRUE(isChecked(kNoSound) && !isChecked(kNoIntro) && isChecked(kOverridePort) && isChecked(kDirectIp));
+    EXPECT_EQ(textOf(at(kPortBox)), L"2300");
+
+    // The popup opens just under Start's left edge and never lists the Age of Empires II entries.
+    POINT under{kStart.x, kStart.y + 25};
+    ClientToScreen(main, &under);
+    pointerTo(main, kStart.x + 40, kStart.y + 12);
+    ReferenceMenu reference =
+        referenceMenu(under, {L"Age Of Mythology", L"(Age Of Mythology: The Titans)", L"Age Of Empires III",
+                              L"(Age Of Empires III: The Warchiefs)", L"(Age Of Empires III: Tha Asian Dynasties)",
+                              L"(Age Of Empires III: Napoleonic Era (Mod))"});
+    ASSERT_TRUE(reference.shot);
+    auto chooseGame = [&](int position) {
+        press(kStart);
+        HWND menu = nullptr;
+        ASSERT_TRUE(waitFor([&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); }));
+        RECT r{};
+        GetWindowRect(menu, &r);
+        EXPECT_EQ(std::make_pair(r.left, r.top), std::make_pair(under.x, under.y));
+        EXPECT_TRUE(Screenshot(menu, true) == *reference.shot);
+        sendClick({r.left + reference.centres[position].x, r.top + reference.centres[position].y});
+    };
+    chooseGame(2);
+    auto launched = waitForLaunch(aoe3);
+    ASSERT_TRUE(launched);
+    EXPECT_EQ(launched->arguments, " +NoSound OverrideAddress=\"5.12.34.56\" OverridePort=\"2300\"");
+    EXPECT_EQ(launched->workingFolder + "\\", rt::toAnsi(root.file(L"aoe3\\")));
+
+    // A failing start shows the alert; the next good one hides it.
+    DeleteFileW(aoe3.c_str());
+    chooseGame(2);
+    EXPECT_TRUE(shows(L"There was an error starting the game!"));
+    EXPECT_TRUE(Screenshot(main, true).save(L"main-window-start-failed"));
+    installFakeGame(aoe3);
+    chooseGame(2);
+    EXPECT_TRUE(waitForLaunch(aoe3));
+    EXPECT_TRUE(shows(L""));
+
+    // Age of Mythology before patch 1.01: the message first, then the game.
+    chooseGame(0);
+    HWND box = app->window(L"tarnwicket");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(textOf(GetDlgItem(box, 0xFFFF)),
+              L"The OverrideAdress-feature only works with patch 1.01 or higher installed!");
+    EXPECT_TRUE(Screenshot(box, true).save(L"patch-message"));
+    RECT ok{};
+    GetWindowRect(GetDlgItem(box, IDOK), &ok);
+    sendClick({(ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2});
+    EXPECT_TRUE(waitForLaunch(aom));
+    ASSERT_TRUE(exitClicked());
+}
+
+TEST_F(MainWindow, TheDialogChoosesAmongSeveralAddresses) {
+    install(4, L"aoe3");
+    start({"192.168.0.5", "-", "5.12.34.56", "192.168.0.5"}, true);
+    HWND dialog = app->window(L"Select ip");
+    ASSERT_NE(dialog, nullptr);
+    HWND hidden = app->anyWindow(kMainCaption);
+    EXPECT_TRUE(hidden && !IsWindowVisible(hidden));
+    auto centre = [](HWND w) {
+        RECT r{};
+        GetWindowRect(w, &r);
+        return std::make_pair((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    };
+    RECT screen{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &screen, 0);
+    auto [x, y] = centre(dialog);
+    EXPECT_LE(std::abs(x - screen.right / 2) + std::abs(y - screen.bottom / 2), 2);
+    EXPECT_EQ(GetWindowLongW(dialog, GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+    HWND list = childAt(dialog, 8, 40);
+    std::wstring entries;
+    for (int i = 0; i < SendMessageW(list, LB_GETCOUNT, 0, 0); ++i) {
+        wchar_t text[32] = {};
+        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+        entries += text + std::wstring(L"|");
+    }
+    EXPECT_EQ(entries, L"192.168.0.5|5.12.34.56|192.168.0.5|");
+    EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), LB_ERR);
+    EXPECT_TRUE(Screenshot(dialog, true).save(L"select-ip-dialog"));
+
+    // OK with nothing selected takes the first entry.
+    click(dialog, 48 + 36, 128 + 12);
+    main = app->window(kMainCaption);
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(waitFor([&] { return ipText() == L"192.168.0.5"; }));
+
+    // "Get public ip" asks again, over the main window: each way of answering.
+    auto ask = [&](const std::function<void(HWND)>& answer) {
+        press(kPublicIp);
+        HWND d = app->window(L"Select ip");
+        if (!d) return std::wstring(L"(no dialog)");
+        EXPECT_EQ(centre(d), centre(main));
+        answer(d);
+        EXPECT_TRUE(waitFor([&] { return !IsWindow(d); }));
+        settle(100);
+        return ipText();
+    };
+    EXPECT_EQ(ask([&](HWND d) { click(d, 20, 40 + 20), click(d, 20, 40 + 20); }), L"5.12.34.56");  // double click
+    EXPECT_EQ(ask([&](HWND d) { PostMessageW(d, WM_SYSCOMMAND, SC_CLOSE, 0); }), L"");
+    EXPECT_EQ(ask([&](HWND d) {
+                  click(d, 20, 40 + 6);
+                  type(VK_DOWN);
+                  type(VK_RETURN);
+              }),
+              L"5.12.34.56");
+    EXPECT_EQ(ask([&](HWND d) { click(d, 128 + 36, 128 + 12); }), L"");
+    EXPECT_TRUE(shows(L"The ip isn't correct!"));
+    EXPECT_FALSE(startEnabled());
+
+    // Later a single valid address: taken without asking.
+    ASSERT_EQ(setTestAdapters({"5.99.1.1"}).substr(0, 2), "ok");
+    press(kPublicIp);
+    EXPECT_TRUE(waitFor([&] { return ipText() == L"5.99.1.1"; })) << rt::toAnsi(ipText());
+    EXPECT_EQ(app->anyWindow(L"Select ip"), nullptr);
+    EXPECT_TRUE(startEnabled());
+    ASSERT_TRUE(exitClicked());
+}
