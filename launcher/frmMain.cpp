@@ -146,7 +146,7 @@ void frmMain::Form_Load() {
     p.step([&] { txtIp().Text(modFunctions::selectAdapterIp()); });
     p.step([&] { sIp = txtIp().Text(); });
     p.step([&] { validateIP(); });
-    p.step([&] { modFunctions::detectGames(games); });
+    modFunctions::detectGames(games, p);
     if (!anyGameDetected()) {
         p.step([&] { cmdStart().Enabled(false); });
         p.step([&] { showError(L"None of the supported Age of Empires versions could be detected!", true); });
@@ -222,7 +222,7 @@ void frmMain::cmdHamachiIp_Click() {
     std::wstring ip;
     try {
         ip = modFunctions::getHamachiIp();
-    } catch (const rt::RuntimeError&) {
+    } catch (const std::exception&) {  // run-time errors and running out of memory alike
         showError(L"Hamachi doesn't seem to be installed!", true);
         return;
     }

@@ -57,11 +57,11 @@ void findExecutable(const GameTable::Game& game, GameRecord& record) {
     }
 }
 
-void traceExecutables(const GameRecords& records) {
-    modTrace::Trace(kDashLine);
+void traceExecutables(const GameRecords& records, TracedProcedure& p) {
+    p.step([] { modTrace::Trace(kDashLine); });
     for (const GameTable::Game& game : GameTable::games()) {
-        modTrace::Trace(game.fileTraceLabel, records[static_cast<size_t>(game.index)].file);
-        modTrace::Trace(kDashLine);
+        p.step([&] { modTrace::Trace(game.fileTraceLabel, records[static_cast<size_t>(game.index)].file); });
+        p.step([] { modTrace::Trace(kDashLine); });
     }
 }
 
@@ -112,13 +112,15 @@ bool detectAoe3Warchiefs(std::wstring& sFolder, std::wstring& sVersion) {
 }
 bool detectAoe3Asians(std::wstring& sFolder, std::wstring& sVersion) { return detect(keyOfGame(6), sFolder, sVersion); }
 
-void detectGames(GameRecords& records) {
+void detectGames(GameRecords& records, TracedProcedure& p) {
     for (const GameTable::Game& game : GameTable::games()) {
         GameRecord& record = records[static_cast<size_t>(game.index)];
-        record.detected = false;
-        if (detect(*game.key, record.folder, record.version)) findExecutable(game, record);
+        p.step([&] { record.detected = false; });
+        p.step([&] {
+            if (detect(*game.key, record.folder, record.version)) findExecutable(game, record);
+        });
     }
-    traceExecutables(records);
+    traceExecutables(records, p);
 }
 
 bool startGame(std::wstring sExe, std::wstring sDir, std::wstring sParams, int32_t lGame, std::wstring sIP,
@@ -131,11 +133,16 @@ bool startGame(std::wstring sExe, std::wstring sDir, std::wstring sParams, int32
     return result;
 }
 
+// Read as a number the way a conversion to a double reads it: blanks around
+// it, a sign and an exponent are fine, "." is the decimal separator.
 bool isBeforePatch101(const std::wstring& sVersion) {
-    bool isNumber = sVersion.find_first_of(L"0123456789") != std::wstring::npos &&
-                    sVersion.find_first_not_of(L"0123456789.") == std::wstring::npos &&
-                    std::count(sVersion.begin(), sVersion.end(), L'.') <= 1;
-    return !isNumber || std::wcstod(sVersion.c_str(), nullptr) < 1.01;
+    const wchar_t* start = sVersion.c_str();
+    wchar_t* end = nullptr;
+    double version = std::wcstod(start, &end);
+    std::wstring read(start, static_cast<size_t>(end - start));
+    bool isNumber = end != start && read.find_first_not_of(L" \t+-.0123456789eE") == std::wstring::npos &&
+                    std::wcsspn(end, L" \t") == std::wcslen(end);
+    return !isNumber || version < 1.01;
 }
 
 void filterPortKey(int16_t& KeyAscii) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "launcher/GameTable.h"
+#include "support/TracedProcedure.h"
 
 namespace modFunctions {
 
@@ -29,9 +30,9 @@ struct GameRecord {
 using GameRecords = std::array<GameRecord, GameTable::kGameCount>;
 
 // Detects the eight games in menu order into `records` and traces each
-// game's executable. A game counts when its key, folder and version are
+// game's executable, each statement a step of the caller's procedure `p`. A game counts when its key, folder and version are
 // there and its executable exists.
-void detectGames(GameRecords& records);
+void detectGames(GameRecords& records, TracedProcedure& p);
 
 // Starts `sExe` in `sDir` through the shell with the switches of game
 // `lGame`'s group appended to `sParams`; True when the shell accepted it.

@@ -231,7 +231,7 @@ void Form::placeOver(HWND owner) {
     if (owner && IsWindowVisible(owner))
         GetWindowRect(owner, &area);
     else
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+        area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     int w = me.right - me.left, h = me.bottom - me.top;
     SetWindowPos(hwnd(), nullptr, area.left + (area.right - area.left - w) / 2,
                  area.top + (area.bottom - area.top - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -3,6 +3,7 @@
 
 #include "common/TestEnv.h"
 #include "common/TraceCapture.h"
+#include "support/TracedProcedure.h"
 #include "launcher/modFunctions.h"
 #include "runtime/Ansi.h"
 
@@ -47,7 +48,8 @@ struct Detection : ::testing::Test {
     // Game `game` as detection finds it: "detected|folder|file|version".
     static std::wstring detect(int game) {
         modFunctions::GameRecords records;
-        modFunctions::detectGames(records);
+        TracedProcedure load(L"frmMain", L"Form_Load", ProcKind::Form);
+        modFunctions::detectGames(records, load);
         const auto& r = records[game];
         return (r.detected ? L"1|" : L"0|") + r.folder + L"|" + r.file + L"|" + r.version;
     }
@@ -123,7 +125,7 @@ TEST_F(Detection, TraceShowsEachOperationsKeyAndResultThenEveryGamesExecutable) 
                                       "Aoe3", "Aoe3Warchiefs",  "Aoe3Asians", "Aoe3"};
     const char* const labels[] = {"AoE2", "AoE2Conquerors", "AoM",        "AoMTitans",
                                   "AoE3", "AoE3Warchiefs",  "AoE3Asians", "AoE3NapoleonicEra"};
-    std::vector<std::string> expected, files;
+    std::vector<std::string> expected{"frmMain.Form_Load\t"}, files;
     for (int game = 0; game < 8; ++game) {
         int op = game == kNE ? kAoE3 : game;
         bool found = op == kAoM;

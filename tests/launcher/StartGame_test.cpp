@@ -78,7 +78,8 @@ TEST_F(StartGame, AddressAndPortReachTheCommandLineOnlyWhenValid) {
 TEST(PatchMessage, AgeOfMythologyBeforePatch101OrWithoutANumberGetsIt) {
     const std::pair<const wchar_t*, bool> cases[] = {{L"1.0", true},   {L"1.01", false}, {L"1.1", false},
                                                      {L"1.0.0", true}, {L"", true},      {L"10", false},
-                                                     {L"1,5", true},   {L".", true}};
+                                                     {L"1,5", true},   {L".", true},     {L" 1.1 ", false},
+                                                     {L"+2", false},   {L"1e1", false},  {L"nan", true}};
     for (const auto& [version, before] : cases)
         EXPECT_EQ(modFunctions::isBeforePatch101(version), before) << rt::toAnsi(version);
 }
