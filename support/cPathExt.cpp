@@ -8,12 +8,13 @@
 
 #include "runtime/Ansi.h"
 #include "runtime/Handles.h"
+#include "support/FileStatements.h"
 
 namespace {
 
-// What a directory match with the attribute mask "normal, read-only,
-// hidden, system, archive" yields: every entry except folders.
-bool isMatchingFile(const WIN32_FIND_DATAA& found) { return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0; }
+// The directory match's attribute mask "normal, read-only, hidden, system,
+// archive": every entry except folders.
+constexpr uint32_t kAnyFile = 39;
 
 struct ItemListFree {
     void operator()(ITEMIDLIST* pidl) const { CoTaskMemFree(pidl); }
@@ -24,13 +25,11 @@ using unique_itemlist = std::unique_ptr<ITEMIDLIST, ItemListFree>;
 
 bool cPathExt::fileExists(const std::wstring& sFile) const {
     if (sFile.empty()) return false;
-    WIN32_FIND_DATAA found{};
-    rt::unique_hfind find = rt::findHandle(FindFirstFileA(rt::toAnsi(sFile).c_str(), &found));
-    if (!find) return false;
-    do {
-        if (isMatchingFile(found)) return true;
-    } while (FindNextFileA(find.get(), &found));
-    return false;
+    try {
+        return !FileStatements::dir(sFile, kAnyFile).empty();
+    } catch (...) {  // a name the match cannot search is no file
+        return false;
+    }
 }
 
 std::wstring cPathExt::getSpecialPath(int32_t lNum) const {

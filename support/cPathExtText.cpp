@@ -141,10 +141,10 @@ bool cPathExt::hasFileExtension(const std::wstring& sFile) const {
 }
 
 bool cPathExt::hasPrefix(const std::wstring& sPath, const std::wstring& sPrefix) const {
-    // The platform's common prefix of two paths ends before a "" unless it
-    // is a root, so a folder with its trailing "" would never be a prefix.
+    // The platform's common prefix of two paths ends before a "\" unless it
+    // is a root, so a folder with its trailing "\" would never be a prefix.
     std::string prefix = rt::toAnsi(normalizePath(sPrefix));
-    if (!PathIsRootA(prefix.c_str())) prefix.pop_back();
+    if (!prefix.empty() && !PathIsRootA(prefix.c_str())) prefix.pop_back();
     return PathIsPrefixA(prefix.c_str(), rt::toAnsi(sPath).c_str()) != 0;
 }
 

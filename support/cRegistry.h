@@ -3,6 +3,7 @@
 // name), a value type, a fall-back Default and a default location. Each
 // operation opens and closes the keys it needs; nothing stays open.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -81,8 +82,8 @@ private:
     void WriteClassesValue(const std::wstring& text);
     // The menu text and command line of one verb of the class; with
     // `ignoreErrors` a failed write does not stop the next.
-    void writeVerb(const std::wstring& sClassName, const std::wstring& verb, const std::wstring& menuText,
-                   const std::wstring& command, bool ignoreErrors);
+    void writeVerb(const std::wstring& sClassName, const std::wstring& verb, const std::optional<std::wstring>& menuText,
+                   const std::optional<std::wstring>& command, bool ignoreErrors);
 
     int32_t classKey_ = 0;
     std::wstring sectionKey_;

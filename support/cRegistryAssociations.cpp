@@ -2,11 +2,22 @@
 // HKEY_CLASSES_ROOT and again under HKEY_LOCAL_MACHINE\SOFTWARE\Classes.
 #include <windows.h>
 
+#include <optional>
+
 #include "runtime/RuntimeError.h"
 #include "support/RegistryKeys.h"
 #include "support/cRegistry.h"
 
 namespace {
+
+// An item as text; none when it cannot be one (Null, an array, an object).
+std::optional<std::wstring> textOf(const rt::Variant& item) {
+    try {
+        return item.toString();
+    } catch (const rt::RuntimeError&) {
+        return std::nullopt;
+    }
+}
 
 std::wstring trimBlanks(const std::wstring& s) {
     size_t first = s.find_first_not_of(L' ');
@@ -42,15 +53,17 @@ void cRegistry::WriteClassesValue(const std::wstring& text) {
     sectionKey_ = s;
 }
 
-void cRegistry::writeVerb(const std::wstring& sClassName, const std::wstring& verb, const std::wstring& menuText,
-                          const std::wstring& command, bool ignoreErrors) {
+void cRegistry::writeVerb(const std::wstring& sClassName, const std::wstring& verb,
+                          const std::optional<std::wstring>& menuText, const std::optional<std::wstring>& command,
+                          bool ignoreErrors) {
     const std::wstring key = sClassName + L"\\shell\\" + verb;
-    auto write = [&](const std::wstring& section, const std::wstring& text) {
+    auto write = [&](const std::wstring& section, const std::optional<std::wstring>& text) {
+        if (!text) return;
         try {
             valueType_ = REG_SZ;
             sectionKey_ = section;
             valueKey_.clear();
-            WriteClassesValue(text);
+            WriteClassesValue(*text);
         } catch (const rt::RuntimeError&) {
             if (!ignoreErrors) throw;
         }
@@ -95,14 +108,10 @@ void cRegistry::CreateAdditionalEXEAssociations(const std::wstring& sClassName, 
     if (!KeyExists())
         throw associationError(errNoClass, L"Error - attempt to create additional associations before class defined.");
     for (size_t i = 0; i < vItems.size(); i += 3) {
-        std::wstring name, text, command;
-        try {
-            name = vItems[i].toString();
-            text = vItems[i + 1].toString();
-            command = vItems[i + 2].toString();
-        } catch (const rt::RuntimeError&) {
-            continue;  // a triple that is not text would be written at the wrong key
-        }
-        writeVerb(sClassName, name, text, command, true);
+        // A verb name that is not text would put its writes at the wrong key:
+        // its triple is skipped; a menu text or command that is not text is
+        // skipped alone.
+        std::optional<std::wstring> name = textOf(vItems[i]);
+        if (name) writeVerb(sClassName, *name, textOf(vItems[i + 1]), textOf(vItems[i + 2]), true);
     }
 }

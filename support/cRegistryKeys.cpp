@@ -40,14 +40,13 @@ std::vector<std::wstring> enumerateNames(DWORD longestName, Enumerate enumerate)
     }
 }
 
-// The longest value name that the key reports (0 when it cannot say).
-DWORD longestValueName(HKEY key) {
-    DWORD longest = 0;
+// The longest value name that the key reports; false when it cannot say.
+bool longestValueName(HKEY key, DWORD& longest) {
+    longest = 0;
     char noClass[1] = "";
     DWORD classSize = 0;
-    RegQueryInfoKeyA(key, noClass, &classSize, nullptr, nullptr, nullptr, nullptr, nullptr, &longest, nullptr, nullptr,
-                     nullptr);
-    return longest;
+    return RegQueryInfoKeyA(key, noClass, &classSize, nullptr, nullptr, nullptr, nullptr, nullptr, &longest, nullptr,
+                            nullptr, nullptr) == ERROR_SUCCESS;
 }
 
 }  // namespace
@@ -95,8 +94,9 @@ bool cRegistry::EnumerateValues(std::vector<std::wstring>& sKeyNames, int32_t& i
     iKeyCount = 0;
     sKeyNames.clear();
     rt::unique_hkey key = openKey(classKey_, sectionKey_, KEY_QUERY_VALUE);
-    if (!key) return true;
-    sKeyNames = enumerateNames(longestValueName(key.get()), [&](DWORD index, char* buffer, DWORD& size) {
+    DWORD longest = 0;
+    if (!key || !longestValueName(key.get(), longest)) return true;
+    sKeyNames = enumerateNames(longest, [&](DWORD index, char* buffer, DWORD& size) {
         return RegEnumValueA(key.get(), index, buffer, &size, nullptr, nullptr, nullptr, nullptr);
     });
     iKeyCount = static_cast<int32_t>(sKeyNames.size());

@@ -92,11 +92,13 @@ std::string crLfLines(int32_t count) {
 
 // The folder part of a file name, with its trailing "\" ("" for a bare name).
 std::string folderOf(const std::string& file) {
-    char full[MAX_PATH];
+    DWORD size = GetFullPathNameA(file.c_str(), 0, nullptr, nullptr);
+    if (size == 0) return {};
+    std::string full(size, '\0');
     char* namePart = nullptr;
-    DWORD n = GetFullPathNameA(file.c_str(), MAX_PATH, full, &namePart);
-    if (n == 0 || n >= MAX_PATH || !namePart) return {};
-    return std::string(full, namePart);
+    DWORD n = GetFullPathNameA(file.c_str(), size, full.data(), &namePart);
+    if (n == 0 || n >= size || !namePart) return {};
+    return std::string(full.data(), namePart);
 }
 
 // Deletes a temporary file when the scope ends, whatever happened.
@@ -172,7 +174,7 @@ bool cTextFiles::writeLine(const std::wstring& sFile, int32_t lLine, const std::
         writeWholeFile(sFile, crLfLines(lLine - 1) + rt::toAnsi(sLine) + kCrLf, CREATE_ALWAYS);
         return true;
     }
-    std::wstring temp = tempFileName();
+    std::wstring temp = tempFileBeside(sFile);
     TempFileGuard guard(rt::toAnsi(temp));
     writeWholeFile(temp, rewrittenLines(sFile, lLine, sLine), CREATE_ALWAYS);
     replaceFile(temp, sFile);
@@ -197,23 +199,18 @@ std::string cTextFiles::rewrittenLines(const std::wstring& sFile, int32_t lLine,
 }
 
 void cTextFiles::replaceFile(const std::wstring& temp, const std::wstring& sFile) const {
-    std::string from = rt::toAnsi(temp), to = rt::toAnsi(sFile);
-    if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return;
-    if (GetLastError() != ERROR_NOT_SAME_DEVICE) raiseFileError(GetLastError());
-    // The temporary folder lies on another volume: copy the new content
-    // beside the original first, so that the replacing step is still a rename.
-    char staged[MAX_PATH];
-    if (!GetTempFileNameA(folderOf(to).c_str(), "txt", 0, staged)) raiseFileError(GetLastError());
-    TempFileGuard guard(staged);
-    if (!CopyFileA(from.c_str(), staged, FALSE)) raiseFileError(GetLastError());
-    if (!MoveFileExA(staged, to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (!MoveFileExA(rt::toAnsi(temp).c_str(), rt::toAnsi(sFile).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         raiseFileError(GetLastError());
 }
 
-std::wstring cTextFiles::tempFileName() {
-    if (tempPath_.empty()) tempPath_ = cPathExt().findTempPath();
+// The new content is staged in the file's own folder: the replacing step is
+// then a rename on one volume, and the new file gets that folder's access
+// rights, as a file written there in place would (not the temporary folder's).
+std::wstring cTextFiles::tempFileBeside(const std::wstring& sFile) const {
+    std::string folder = folderOf(rt::toAnsi(sFile));
     // The call may write up to MAX_PATH characters, whatever the caller hopes.
     char name[MAX_PATH] = {};
-    if (!GetTempFileNameA(rt::toAnsi(tempPath_).c_str(), "txt", 0, name)) raiseFileError(GetLastError());
+    if (folder.empty() || !GetTempFileNameA(folder.c_str(), "txt", 0, name)) raiseFileError(GetLastError());
     return rt::fromAnsiBuffer(name, sizeof name);
 }

@@ -41,12 +41,10 @@ public:
 private:
     // True when a file (not a folder) matches sFile; wildcards allowed.
     bool textFileExists(const std::wstring& sFile) const;
-    // Creates a new empty temporary file and returns its full name.
-    std::wstring tempFileName();
+    // Creates a new empty temporary file beside sFile and returns its full name.
+    std::wstring tempFileBeside(const std::wstring& sFile) const;
     // The rewritten lines of sFile with line lLine replaced, CR LF ended.
     std::string rewrittenLines(const std::wstring& sFile, int32_t lLine, const std::wstring& sLine) const;
     // Puts the finished temp file in place of sFile in one step.
     void replaceFile(const std::wstring& temp, const std::wstring& sFile) const;
-
-    std::wstring tempPath_;
 };

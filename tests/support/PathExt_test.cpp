@@ -75,9 +75,13 @@ TEST(PathExt, TextRulesSplitPathsWithoutAskingTheDisk) {
         {p.hasFileExtension(L"abc"), false},         {p.hasFileExtension(L"C:\\a\\f.txt"), true},
         {p.hasPrefix(L"C:\\a\\b", L"C:\\a"), true},   {p.hasPrefix(L"C:\\a\\b", L"C:\\a\\"), true},
         {p.hasPrefix(L"C:\\ab", L"C:\\a"), false},     {p.hasPrefix(L"C:\\a", L"C:"), true},
+        {p.hasPrefix(L"C:\\a", L""), true} /* the platform: an empty prefix fits all */,
     };
     int row = 0;
-    for (const auto& [got, expected] : answers) EXPECT_EQ(got, expected) << "row " << row++;
+    for (const auto& [got, expected] : answers) {
+        EXPECT_EQ(got, expected) << "row " << row;
+        ++row;
+    }
     EXPECT_EQ(p.replaceFileExtension(L"C:\\a\\f.txt", L".bak"), L"C:\\a\\f.bak");
     EXPECT_EQ(p.replaceFileExtension(L"C:\\a\\f.txt", L"bak"), L"C:\\a\\fbak");
     EXPECT_EQ(p.replaceFileExtension(L"f.txt", L".bak"), L".bak");
@@ -131,7 +135,8 @@ TEST_F(PathQueries, ExistenceContentAndDrives) {
     file(ini, "x", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM);
     const std::pair<bool, bool> cases[] = {
         {p.fileExists(at(ini)), true},                   {p.fileExists(at(u + L"\\*.ini")), true},
-        {p.fileExists(at(u + L"\\s.exe")), false},       {p.fileExists(at(u + L"\\")), false},
+        {p.fileExists(at(u + L"\\s.exe")), false},       {p.fileExists(at(u + L"\\")), true} /* its a.ini */,
+        {p.fileExists(at(L"onlysub\\")), false},
         {p.fileExists(at(u + L"\\none\\a.ini")), false}, {p.fileExists(at(L"bad<|>name")), false},
         {p.fileExists(L""), false},
         {p.folderExists(at(L"f.txt")), true} /* any entry counts */, {p.folderExists(at(L"none")), false},
@@ -144,7 +149,10 @@ TEST_F(PathQueries, ExistenceContentAndDrives) {
     };
     ASSERT_EQ(GetLogicalDrives() & (1u << (L'Q' - L'A')), 0u);
     int row = 0;
-    for (const auto& [got, expected] : cases) EXPECT_EQ(got, expected) << "row " << row++;
+    for (const auto& [got, expected] : cases) {
+        EXPECT_EQ(got, expected) << "row " << row;
+        ++row;
+    }
     SetFileAttributesW(at(ini).c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 

@@ -264,6 +264,7 @@ TEST_F(Registry, AdditionalVerbsNeedTriplesAndTheClassAtTheCurrentRoot) {
     r.ClassKey(HKEY_CLASSES_ROOT_ID);
     EXPECT_EQ(raised({L"edit", L"&Edit", L"notepad \"%1\"", L"bad", rt::Null{}, L"x", L"view", L"&View", 5}), 0);
     EXPECT_EQ(classValue(cls + "\\shell\\edit\\command"), sz("notepad \"%1\""));
-    EXPECT_FALSE(classValue(cls + "\\shell\\bad"));
+    EXPECT_FALSE(classValue(cls + "\\shell\\bad"));  // a menu text that is not text is skipped alone
+    EXPECT_EQ(classValue(cls + "\\shell\\bad\\command"), sz("x"));
     EXPECT_EQ(classValue(cls + "\\shell\\view\\command"), sz("5"));
 }

@@ -23,12 +23,10 @@ struct TextFiles : Scratch {
     }
 };
 
-// The temporary files a rewrite might leave behind.
-int tempFiles() {
-    wchar_t tmp[MAX_PATH];
-    GetTempPathW(MAX_PATH, tmp);
+// The temporary files a rewrite of a file in `folder` might leave behind.
+int tempFiles(const std::wstring& folder) {
     WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((std::wstring(tmp) + L"txt*.tmp").c_str(), &data);
+    HANDLE find = FindFirstFileW((folder + L"\\txt*.tmp").c_str(), &data);
     int n = find == INVALID_HANDLE_VALUE ? 0 : 1;
     while (n && FindNextFileW(find, &data)) ++n;
     if (n) FindClose(find);
@@ -98,7 +96,8 @@ TEST_F(TextFiles, ReadFileAppendLineAndWriteFile) {
 
 // The original must survive a failed rewrite, and no temporary file may stay.
 TEST_F(TextFiles, FailedWriteLineKeepsTheOriginal) {
-    const int tempsBefore = tempFiles();
+    const std::wstring folder = txt.substr(0, txt.rfind(L'\\'));
+    const int tempsBefore = tempFiles(folder);
     // The share mode of a second handle held open on the original, its attributes, the error.
     const std::tuple<DWORD, DWORD, int32_t> cases[] = {
         {0, FILE_ATTRIBUTE_NORMAL, rt::errPermissionDenied},              // the original cannot be read
@@ -113,8 +112,8 @@ TEST_F(TextFiles, FailedWriteLineKeepsTheOriginal) {
         CloseHandle(held);
         SetFileAttributesW(txt.c_str(), FILE_ATTRIBUTE_NORMAL);
         EXPECT_EQ(readFile(txt), "keep\r\nme") << share;
-        EXPECT_EQ(tempFiles(), tempsBefore) << share;
+        EXPECT_EQ(tempFiles(folder), tempsBefore) << share;
     }
     EXPECT_TRUE(tf.writeLine(txt, 2, L"changed"));
-    EXPECT_EQ(tempFiles(), tempsBefore);
+    EXPECT_EQ(tempFiles(folder), tempsBefore);
 }
