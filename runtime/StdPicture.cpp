@@ -96,6 +96,11 @@ StdPicture::~StdPicture() {
 }
 
 SIZE StdPicture::size() const {
+    if (!size_) size_ = handleSize();
+    return *size_;
+}
+
+SIZE StdPicture::handleSize() const {
     if (bitmap_) {
         BITMAP bm{};
         GetObjectW(bitmap_.get(), sizeof bm, &bm);
@@ -124,7 +129,9 @@ std::shared_ptr<StdPicture> StdPicture::fromIconResource(int id, int size, int b
     auto [bits, bytes] = resourceBytes(module, MAKEINTRESOURCEW(image), MAKEINTRESOURCEW(3) /* RT_ICON */);
     HICON icon = bits ? CreateIconFromResourceEx(bits, bytes, TRUE, 0x00030000, size, size, LR_DEFAULTCOLOR) : nullptr;
     if (!icon) resourceNotFound(id);
-    return fromIcon(icon);
+    auto picture = fromIcon(icon);
+    picture->size_ = SIZE{size, size};  // made at that size
+    return picture;
 }
 
 std::shared_ptr<StdPicture> StdPicture::fromBitmapResource(int id, HMODULE module) {

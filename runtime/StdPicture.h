@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "runtime/Handles.h"
 
@@ -35,7 +36,8 @@ public:
     Type type() const { return type_; }
     HBITMAP bitmap() const { return type_ == Type::Bitmap ? bitmap_.get() : nullptr; }
     HICON icon() const { return type_ == Type::Bitmap ? nullptr : icon_; }
-    // Size in pixels.
+    // Size in pixels, asked of the handle once: the handle never changes, and
+    // an icon's size costs copies of its bitmaps.
     SIZE size() const;
     // Size in HIMETRIC (0.01 mm), from the pixels at the screen's resolution.
     int32_t Width() const;
@@ -43,11 +45,13 @@ public:
 
 private:
     StdPicture(Type type) : type_(type) {}
+    SIZE handleSize() const;
 
     Type type_;
     unique_hbitmap bitmap_;
     HICON icon_ = nullptr;
     bool ownsIcon_ = false;
+    mutable std::optional<SIZE> size_;
 };
 
 using PictureRef = std::shared_ptr<StdPicture>;
