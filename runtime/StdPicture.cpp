@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "runtime/App.h"
+#include "runtime/DibCanvas.h"
 #include "runtime/RuntimeError.h"
 #include "runtime/ScaleUnits.h"
 
@@ -113,6 +114,18 @@ SIZE StdPicture::handleSize() const {
     BITMAP bm{};
     GetObjectW(info.hbmMask, sizeof bm, &bm);
     return {bm.bmWidth, colour ? bm.bmHeight : bm.bmHeight / 2};
+}
+
+const std::vector<uint32_t>& StdPicture::iconOnField(int32_t field, int w, int h) const {
+    if (drawing_ && drawing_->field == field && drawing_->w == w && drawing_->h == h) return drawing_->pixels;
+    DibCanvas canvas(nullptr, w, h);
+    unique_hbrush brush(CreateSolidBrush(static_cast<COLORREF>(field)));
+    RECT all{0, 0, w, h};
+    FillRect(canvas.dc(), &all, brush.get());
+    DrawIconEx(canvas.dc(), 0, 0, icon(), 0, 0, 0, nullptr, DI_NORMAL);
+    GdiFlush();
+    drawing_ = IconDrawing{field, w, h, {canvas.pixels(), canvas.pixels() + canvas.count()}};
+    return drawing_->pixels;
 }
 
 int32_t StdPicture::Width() const { return MulDiv(size().cx, 2540, screenPixelsPerInch(LOGPIXELSX)); }
