@@ -8,6 +8,7 @@
 #include "runtime/EventBoundary.h"
 #include "runtime/Handles.h"
 #include "runtime/MessagePump.h"
+#include "runtime/ScreenBitmap.h"
 
 namespace rt {
 namespace {
@@ -358,7 +359,7 @@ void Form::onPaint() {
     const RECT& r = ps.rcPaint;
     if (r.right > r.left && r.bottom > r.top) {
         unique_hdc buffer(CreateCompatibleDC(dc));
-        unique_hbitmap bits(CreateCompatibleBitmap(dc, r.right - r.left, r.bottom - r.top));
+        unique_hbitmap bits = screenBitmap(dc, r.right - r.left, r.bottom - r.top);
         select_object into(buffer.get(), bits.get());
         SetViewportOrgEx(buffer.get(), -r.left, -r.top, nullptr);
         paintContent(buffer.get());

@@ -14,11 +14,19 @@ float convert(float value, ScaleModeConstants from, ScaleModeConstants to, int p
     return static_cast<float>(to == vbHimetric ? pixels * kHimetricPerInch / perInch : pixels);
 }
 
-}  // namespace
-
-int screenPixelsPerInch(int index) {
+int askScreen(int index) {
     unique_hdc_window screen(nullptr);
     return GetDeviceCaps(screen.get(), index);
+}
+
+}  // namespace
+
+// A program that is not DPI-aware keeps the resolution its session started
+// with, and the screen's device context costs a server round trip under
+// Wine: asked once.
+int screenPixelsPerInch(int index) {
+    static const int x = askScreen(LOGPIXELSX), y = askScreen(LOGPIXELSY);
+    return index == LOGPIXELSX ? x : y;
 }
 
 float ScaleX(float width, ScaleModeConstants fromScale, ScaleModeConstants toScale) {

@@ -7,7 +7,8 @@ namespace rt {
 
 enum ScaleModeConstants : int16_t { vbPixels = 3, vbHimetric = 8 };
 
-// The screen's pixels per inch along x (LOGPIXELSX) or y (LOGPIXELSY).
+// The screen's pixels per inch along x (LOGPIXELSX) or y (LOGPIXELSY); any
+// other index counts as LOGPIXELSY.
 int screenPixelsPerInch(int index);
 
 float ScaleX(float width, ScaleModeConstants fromScale, ScaleModeConstants toScale);

@@ -2,6 +2,8 @@
 
 #include <cwchar>
 
+#include "runtime/ScaleUnits.h"
+
 namespace rt {
 
 StdFont::StdFont(std::wstring name, double size, bool bold) : name_(std::move(name)), size_(size), bold_(bold) {}
@@ -24,8 +26,7 @@ void StdFont::setStrikethrough(bool on) { strikethrough_ = on; changed(); }
 HFONT StdFont::handle() const {
     if (font_ && fontVersion_ == version_) return font_.get();
     LOGFONTW lf{};
-    unique_hdc_window screen(nullptr);
-    int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
+    int dpi = screenPixelsPerInch(LOGPIXELSY);
     lf.lfHeight = -static_cast<LONG>(size_ * dpi / 72.0 + 0.5);
     lf.lfWeight = bold_ ? FW_BOLD : FW_NORMAL;
     lf.lfItalic = italic_;

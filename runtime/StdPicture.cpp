@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "runtime/App.h"
+#include "runtime/DibCanvas.h"
 #include "runtime/RuntimeError.h"
 #include "runtime/ScaleUnits.h"
 
@@ -96,6 +97,11 @@ StdPicture::~StdPicture() {
 }
 
 SIZE StdPicture::size() const {
+    if (!size_) size_ = handleSize();
+    return *size_;
+}
+
+SIZE StdPicture::handleSize() const {
     if (bitmap_) {
         BITMAP bm{};
         GetObjectW(bitmap_.get(), sizeof bm, &bm);
@@ -108,6 +114,18 @@ SIZE StdPicture::size() const {
     BITMAP bm{};
     GetObjectW(info.hbmMask, sizeof bm, &bm);
     return {bm.bmWidth, colour ? bm.bmHeight : bm.bmHeight / 2};
+}
+
+const std::vector<uint32_t>& StdPicture::iconOnField(int32_t field, int w, int h) const {
+    if (drawing_ && drawing_->field == field && drawing_->w == w && drawing_->h == h) return drawing_->pixels;
+    DibCanvas canvas(nullptr, w, h);
+    unique_hbrush brush(CreateSolidBrush(static_cast<COLORREF>(field)));
+    RECT all{0, 0, w, h};
+    FillRect(canvas.dc(), &all, brush.get());
+    DrawIconEx(canvas.dc(), 0, 0, icon(), 0, 0, 0, nullptr, DI_NORMAL);
+    GdiFlush();
+    drawing_ = IconDrawing{field, w, h, {canvas.pixels(), canvas.pixels() + canvas.count()}};
+    return drawing_->pixels;
 }
 
 int32_t StdPicture::Width() const { return MulDiv(size().cx, 2540, screenPixelsPerInch(LOGPIXELSX)); }
@@ -124,7 +142,9 @@ std::shared_ptr<StdPicture> StdPicture::fromIconResource(int id, int size, int b
     auto [bits, bytes] = resourceBytes(module, MAKEINTRESOURCEW(image), MAKEINTRESOURCEW(3) /* RT_ICON */);
     HICON icon = bits ? CreateIconFromResourceEx(bits, bytes, TRUE, 0x00030000, size, size, LR_DEFAULTCOLOR) : nullptr;
     if (!icon) resourceNotFound(id);
-    return fromIcon(icon);
+    auto picture = fromIcon(icon);
+    picture->size_ = SIZE{size, size};  // made at that size
+    return picture;
 }
 
 std::shared_ptr<StdPicture> StdPicture::fromBitmapResource(int id, HMODULE module) {

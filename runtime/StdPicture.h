@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "runtime/Handles.h"
 
@@ -35,19 +37,32 @@ public:
     Type type() const { return type_; }
     HBITMAP bitmap() const { return type_ == Type::Bitmap ? bitmap_.get() : nullptr; }
     HICON icon() const { return type_ == Type::Bitmap ? nullptr : icon_; }
-    // Size in pixels.
+    // Size in pixels, asked of the handle once: the handle never changes, and
+    // an icon's size costs copies of its bitmaps.
     SIZE size() const;
+    // An icon's top-left w x h pixels drawn over a field of colour `field`, as
+    // a DibCanvas holds them. An icon never changes: the last drawing asked
+    // for is kept. Throws std::bad_alloc when there is no room to draw.
+    const std::vector<uint32_t>& iconOnField(int32_t field, int w, int h) const;
     // Size in HIMETRIC (0.01 mm), from the pixels at the screen's resolution.
     int32_t Width() const;
     int32_t Height() const;
 
 private:
     StdPicture(Type type) : type_(type) {}
+    SIZE handleSize() const;
 
     Type type_;
     unique_hbitmap bitmap_;
     HICON icon_ = nullptr;
     bool ownsIcon_ = false;
+    mutable std::optional<SIZE> size_;
+    struct IconDrawing {
+        int32_t field;
+        int w, h;
+        std::vector<uint32_t> pixels;
+    };
+    mutable std::optional<IconDrawing> drawing_;
 };
 
 using PictureRef = std::shared_ptr<StdPicture>;

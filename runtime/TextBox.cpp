@@ -4,6 +4,17 @@
 
 namespace rt {
 
+namespace {
+
+// The first kShownCharacters, never half of a surrogate pair.
+std::wstring headOf(const std::wstring& text) {
+    size_t n = TextBox::kShownCharacters;
+    if (IS_HIGH_SURROGATE(text[n - 1])) --n;
+    return text.substr(0, n);
+}
+
+}  // namespace
+
 int16_t shiftState() {
     int16_t shift = 0;
     if (GetKeyState(VK_SHIFT) < 0) shift |= vbShiftMask;
@@ -22,8 +33,18 @@ void TextBox::create() {
     MaxLength(maxLength_);
 }
 
+std::wstring TextBox::Text() const {
+    std::wstring shown = windowText();
+    return longText_ && shown == longText_->head ? longText_->whole : shown;
+}
+
+// The change notification comes while the window takes the text: the whole
+// text is known by then.
 void TextBox::Text(const std::wstring& text) {
-    if (hWnd()) SetWindowTextW(hWnd(), text.c_str());
+    if (!hWnd()) return;
+    longText_.reset();
+    if (text.size() > kShownCharacters) longText_ = LongText{text, headOf(text)};
+    SetWindowTextW(hWnd(), longText_ ? longText_->head.c_str() : text.c_str());
 }
 
 // The limit holds for typing only; the program may set longer texts.
@@ -56,7 +77,8 @@ void TextBox::SelLength(int characters) {
 // The edit box reports every assignment, even of the same text.
 void TextBox::onCommand(WORD notification) {
     if (notification != EN_CHANGE) return;
-    std::wstring now = windowText();
+    std::wstring now = Text();
+    if (longText_ && now != longText_->whole) longText_.reset();
     if (now == lastText_) return;
     lastText_ = std::move(now);
     raiseEvent(Change);

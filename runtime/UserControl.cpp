@@ -6,6 +6,7 @@
 
 #include "runtime/ControlNavigation.h"
 #include "runtime/RuntimeError.h"
+#include "runtime/ScreenBitmap.h"
 
 namespace rt {
 namespace {
@@ -151,7 +152,7 @@ void UserControl::resizeSurface(int width, int height) {
     width = std::max<int>(width, surfaceSize_.cx);
     height = std::max<int>(height, surfaceSize_.cy);
     unique_hdc_window screen(hwnd());
-    unique_hbitmap bigger(CreateCompatibleBitmap(screen.get(), width, height));
+    unique_hbitmap bigger = screenBitmap(screen.get(), width, height);
     unique_hdc copy(CreateCompatibleDC(screen.get()));
     {
         select_object into(copy.get(), bigger.get());
