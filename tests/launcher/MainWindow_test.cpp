@@ -59,6 +59,7 @@ ReferenceMenu referenceMenu(POINT at, const std::vector<std::wstring>& entries) 
     Script script({[&] {
         HWND shown = FindWindowW(L"#32768", nullptr);
         if (!shown || !IsWindowVisible(shown)) return false;
+        UpdateWindow(shown);  // visible is not yet painted
         reference.shot.emplace(shown, true);
         RECT w{};
         GetWindowRect(shown, &w);
@@ -321,7 +322,7 @@ TEST_F(MainWindow, TheGameMenuStartsTheChosenGameWithTheStoredOptions) {
         RECT r{};
         GetWindowRect(menu, &r);
         EXPECT_EQ(std::make_pair(r.left, r.top), std::make_pair(under.x, under.y));
-        EXPECT_TRUE(Screenshot(menu, true) == *reference.shot);
+        EXPECT_TRUE(waitFor([&] { return Screenshot(menu, true) == *reference.shot; }));  // once painted
         sendClick({r.left + reference.centres[position].x, r.top + reference.centres[position].y});
     };
     chooseGame(2);
@@ -346,6 +347,7 @@ TEST_F(MainWindow, TheGameMenuStartsTheChosenGameWithTheStoredOptions) {
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(textOf(GetDlgItem(box, 0xFFFF)),
               L"The OverrideAdress-feature only works with patch 1.01 or higher installed!");
+    pumpUntil([] { return false; }, 200);  // the box paints in its own time
     EXPECT_TRUE(Screenshot(box, true).save(L"patch-message"));
     RECT ok{};
     GetWindowRect(GetDlgItem(box, IDOK), &ok);
