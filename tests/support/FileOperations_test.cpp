@@ -191,19 +191,9 @@ TEST_F(FolderListings, FilesByMaskAndFoldersInTheFolderOrItsTree) {
     EXPECT_EQ(ff.getFolders(tree, L"*", false), under({L"sub"}));
 }
 
-TEST_F(FolderListings, KillFilesLeavesReadOnlyFilesUnlessAskedAndKeepsFolders) {
-    SetFileAttributesW(in(L"h.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
-    SetFileAttributesW(in(L"sub\\c.txt").c_str(), FILE_ATTRIBUTE_READONLY);
-    EXPECT_FALSE(ff.killFiles(tree, true));
-    EXPECT_EQ(sorted(ff.getFilesInFolder(tree, L"*.*", true)), under({L"sub\\c.txt"}));
-    EXPECT_TRUE(ff.killFiles(tree, true, true));
-    EXPECT_EQ(ff.getFilesInFolder(tree, L"*.*", true), Paths{});
-    EXPECT_EQ(ff.getFolders(tree, L"*", true).size(), 2u);
-}
-
 // Wine makes no junctions; a Unix symbolic link to a folder is what it shows
 // as one (a folder with the reparse-point bit).
-TEST_F(FolderListings, WalksDoNotFollowLinksToFolders) {
+TEST_F(FolderListings, WalksDoNotFollowLinksToFoldersAndKillFilesSparesReadOnlyFilesUnlessAsked) {
     const std::wstring outside = at(L"outside");
     folders({L"outside"});
     file(L"outside\\keep.txt", "keep");
@@ -215,13 +205,18 @@ TEST_F(FolderListings, WalksDoNotFollowLinksToFolders) {
     EXPECT_EQ(sorted(ff.getFilesInFolder(tree, L"*.*", true)), files);
     EXPECT_EQ(sorted(ff.getFolders(tree, L"*", true)), under({L"out", L"sub", L"sub\\deep", L"sub\\loop"}));
     SetFileAttributesW(in(L"h.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_TRUE(ff.killFiles(tree, true));
+    SetFileAttributesW(in(L"sub\\c.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(ff.killFiles(tree, true));
+    EXPECT_EQ(sorted(ff.getFilesInFolder(tree, L"*.*", true)), under({L"sub\\c.txt"}));
+    EXPECT_TRUE(ff.killFiles(tree, true, true));
+    EXPECT_EQ(ff.getFilesInFolder(tree, L"*.*", true), Paths{});
+    EXPECT_TRUE(exists(in(L"sub\\deep")));  // folders stay
     EXPECT_EQ(testenv::readFile(outside + L"\\keep.txt"), "keep");
 
     // The tree goes; a link goes only where the system can tell it is one (not
     // under Wine): then the folder holding it stays and the delete raises.
     int32_t raised = testenv::raisedError([&] { ff.folderDelete(tree); });
     EXPECT_EQ(raised != 0, GetFileAttributesW(tree.c_str()) != INVALID_FILE_ATTRIBUTES);
-    EXPECT_FALSE(GetFileAttributesW(in(L"sub\\deep").c_str()) != INVALID_FILE_ATTRIBUTES);
+    EXPECT_FALSE(exists(in(L"sub\\deep")));
     EXPECT_EQ(testenv::readFile(outside + L"\\keep.txt"), "keep");
 }
