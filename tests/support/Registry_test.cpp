@@ -158,7 +158,6 @@ TEST_F(Registry, ErrorsCarryTheirNumberSourceAndDescription) {
         {write(3, L"x"), 26001, own, L"Application-defined or object-defined error"},
         {write(3, bytes("\1\2", 1)), 9, own, L"Subscript out of range"},
         {write(4, L"5"), 13, own, L"Type mismatch"},
-        {write(1, rt::Null{}), 94, own, L"Invalid use of Null"},
         {[] { cRegistry().CreateKey(); }, 26001, source, L"Failed to create registry Key: '"},
         {[] { at("\\none").DeleteKey(); }, 26001, source, L"Failed to delete registry Key: '" + where + L"\\none"},
         {[] { at("", "none").DeleteValue(); }, 26001, source,
