@@ -94,12 +94,9 @@ TEST_F(FormControls, WindowlessControlsDrawOverTheBackgroundAndTheImageClicks) {
     pointerTo(f.hwnd(), 300, 200);
     mouseButton(MOUSEEVENTF_LEFTUP);  // released elsewhere: no click
     EXPECT_EQ(seen(L"img.Click"), 1);
-    f.image(L"img").Visible(false);
-    settle();
-    EXPECT_EQ(pixel(121, 101), kBackground);
 }
 
-TEST_F(FormControls, TabOrderFollowsTheTabIndexAndAccessKeysClick) {
+TEST_F(FormControls, TabOrderFollowsTheTabIndex) {
     show();
     std::vector<HWND> order;
     for (int i = 0; i < 5; ++i, type(VK_TAB)) order.push_back(GetFocus());
@@ -108,8 +105,4 @@ TEST_F(FormControls, TabOrderFollowsTheTabIndexAndAccessKeysClick) {
     rt::SendKeys(L"+{Tab}");  // back from the check box
     settle();
     EXPECT_EQ(GetFocus(), txt);
-    key(VK_MENU, false);
-    type('G');
-    key(VK_MENU, true);
-    EXPECT_EQ(seen(L"cmd.Click"), 1);
 }

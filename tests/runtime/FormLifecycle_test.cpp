@@ -113,8 +113,6 @@ void showAndClose() {
     gForm->Show();
     PostMessageW(gForm->hwnd(), WM_CLOSE, 0, 0);
 }
-void showNothing() {}
-void showFormWithoutWindow() { WithoutWindow().Show(); }
 
 }  // namespace
 
@@ -123,8 +121,8 @@ TEST(Program, RunsInAnApartmentUntilTheLastFormGoesAndFailsWithoutAWindow) {
     gForm = &f;
     EXPECT_EQ(rt::runProgram(showAndClose), 0);
     EXPECT_EQ(gApartment, RPC_E_CHANGED_MODE);  // already single-threaded
-    EXPECT_EQ(rt::runProgram(showNothing), 1);
-    EXPECT_EQ(rt::runProgram(showFormWithoutWindow), 1);
+    EXPECT_EQ(rt::runProgram([] {}), 1);
+    EXPECT_EQ(rt::runProgram([] { WithoutWindow().Show(); }), 1);
     EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK);  // and left again
     CoUninitialize();
 }

@@ -9,6 +9,7 @@
 
 #include "common/TestEnv.h"
 #include "resources/ResourceIds.h"
+#include "runtime/DibCanvas.h"
 #include "runtime/StdFont.h"
 #include "runtime/StdPicture.h"
 
@@ -80,14 +81,11 @@ struct ResourceModule {
 
 // The icon drawn on white: its top left pixel and its middle.
 std::pair<COLORREF, COLORREF> drawn(const rt::StdPicture& icon) {
-    rt::unique_hdc_window screen(nullptr);
-    rt::unique_hdc dc(CreateCompatibleDC(screen.get()));
-    rt::unique_hbitmap bits(CreateCompatibleBitmap(screen.get(), 64, 64));
-    rt::select_object into(dc.get(), bits.get());
-    PatBlt(dc.get(), 0, 0, 64, 64, WHITENESS);
+    rt::DibCanvas canvas(nullptr, 64, 64);
+    PatBlt(canvas.dc(), 0, 0, 64, 64, WHITENESS);
     SIZE s = icon.size();
-    DrawIconEx(dc.get(), 0, 0, icon.icon(), s.cx, s.cy, 0, nullptr, DI_NORMAL);
-    return {GetPixel(dc.get(), 0, 0), GetPixel(dc.get(), s.cx / 2, s.cy / 2)};
+    DrawIconEx(canvas.dc(), 0, 0, icon.icon(), s.cx, s.cy, 0, nullptr, DI_NORMAL);
+    return {GetPixel(canvas.dc(), 0, 0), GetPixel(canvas.dc(), s.cx / 2, s.cy / 2)};
 }
 
 }  // namespace
