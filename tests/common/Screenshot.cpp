@@ -41,12 +41,19 @@ bool encodePng(const std::wstring& path, int width, int height, std::vector<uint
            SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
 }
 
-// The pixels of a device context's bitmap, top-down 0x00RRGGBB.
-std::vector<uint32_t> pixelsOf(HDC dc, HBITMAP bitmap, int width, int height) {
+// What `draw` paints on a fresh width x height bitmap, top-down 0x00RRGGBB.
+std::vector<uint32_t> pixelsDrawn(int width, int height, const std::function<void(HDC)>& draw) {
+    rt::unique_hdc_window screen(nullptr);
+    rt::unique_hdc dc(CreateCompatibleDC(screen.get()));
+    rt::unique_hbitmap bits(CreateCompatibleBitmap(screen.get(), width, height));
+    {
+        rt::select_object into(dc.get(), bits.get());
+        draw(dc.get());
+    }
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
     std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
-    GetDIBits(dc, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+    GetDIBits(dc.get(), bits.get(), 0, height, pixels.data(), &info, DIB_RGB_COLORS);
     for (uint32_t& p : pixels) p &= 0xFFFFFF;
     return pixels;
 }
@@ -63,26 +70,17 @@ Screenshot::Screenshot(HWND window, bool withFrame) {
     }
     width_ = r.right - r.left;
     height_ = r.bottom - r.top;
-    rt::unique_hdc_window screen(nullptr);
-    rt::unique_hdc copy(CreateCompatibleDC(screen.get()));
-    rt::unique_hbitmap bits(CreateCompatibleBitmap(screen.get(), width_, height_));
-    {
-        rt::select_object into(copy.get(), bits.get());
-        BitBlt(copy.get(), 0, 0, width_, height_, screen.get(), r.left, r.top, SRCCOPY);
-    }
-    pixels_ = pixelsOf(copy.get(), bits.get(), width_, height_);
+    pixels_ = pixelsDrawn(width_, height_, [&](HDC dc) {
+        rt::unique_hdc_window screen(nullptr);
+        BitBlt(dc, 0, 0, width_, height_, screen.get(), r.left, r.top, SRCCOPY);
+    });
 }
 
 bool Screenshot::shows(RECT area, int background, const std::function<void(HDC)>& draw) const {
-    rt::unique_hdc_window screen(nullptr);
-    rt::unique_hdc dc(CreateCompatibleDC(screen.get()));
-    rt::unique_hbitmap bits(CreateCompatibleBitmap(screen.get(), width_, height_));
-    {
-        rt::select_object into(dc.get(), bits.get());
-        rt::drawPicture(dc.get(), *rt::StdPicture::fromBitmapResource(background), 0, 0);
-        draw(dc.get());
-    }
-    std::vector<uint32_t> expected = pixelsOf(dc.get(), bits.get(), width_, height_);
+    std::vector<uint32_t> expected = pixelsDrawn(width_, height_, [&](HDC dc) {
+        rt::drawPicture(dc, *rt::StdPicture::fromBitmapResource(background), 0, 0);
+        draw(dc);
+    });
     for (int y = area.top; y < area.bottom; ++y)
         for (int x = area.left; x < area.right; ++x) {
             size_t i = static_cast<size_t>(y) * width_ + x;
