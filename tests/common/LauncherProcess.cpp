@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "common/ControlHost.h"
-#include "common/TestForm.h"
 
 namespace testenv {
 namespace {
