@@ -2,6 +2,7 @@
 
 #include <objbase.h>
 #include <wincodec.h>
+#include <wrl/client.h>
 
 #include "common/TestEnv.h"
 #include "runtime/Handles.h"
@@ -11,31 +12,21 @@
 namespace testenv {
 namespace {
 
-template <typename T>
-struct ComRelease {
-    T* p = nullptr;
-    ~ComRelease() {
-        if (p) p->Release();
-    }
-    T** put() { return &p; }
-    T* operator->() const { return p; }
-};
-
 bool encodePng(const std::wstring& path, int width, int height, std::vector<uint32_t> pixels) {
     for (uint32_t& p : pixels) p |= 0xFF000000;  // opaque
-    ComRelease<IWICImagingFactory> factory;
-    ComRelease<IWICStream> stream;
-    ComRelease<IWICBitmapEncoder> encoder;
-    ComRelease<IWICBitmapFrameEncode> frame;
+    Microsoft::WRL::ComPtr<IWICImagingFactory> factory;
+    Microsoft::WRL::ComPtr<IWICStream> stream;
+    Microsoft::WRL::ComPtr<IWICBitmapEncoder> encoder;
+    Microsoft::WRL::ComPtr<IWICBitmapFrameEncode> frame;
     WICPixelFormatGUID format = GUID_WICPixelFormat32bppBGRA;
     UINT stride = static_cast<UINT>(width) * 4;
     return SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                                      reinterpret_cast<void**>(factory.put()))) &&
-           SUCCEEDED(factory->CreateStream(stream.put())) &&
+                                      reinterpret_cast<void**>(factory.GetAddressOf()))) &&
+           SUCCEEDED(factory->CreateStream(stream.GetAddressOf())) &&
            SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) &&
-           SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.put())) &&
-           SUCCEEDED(encoder->Initialize(stream.p, WICBitmapEncoderNoCache)) &&
-           SUCCEEDED(encoder->CreateNewFrame(frame.put(), nullptr)) && SUCCEEDED(frame->Initialize(nullptr)) &&
+           SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.GetAddressOf())) &&
+           SUCCEEDED(encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache)) &&
+           SUCCEEDED(encoder->CreateNewFrame(frame.GetAddressOf(), nullptr)) && SUCCEEDED(frame->Initialize(nullptr)) &&
            SUCCEEDED(frame->SetSize(width, height)) && SUCCEEDED(frame->SetPixelFormat(&format)) &&
            SUCCEEDED(frame->WritePixels(height, stride, stride * height, reinterpret_cast<BYTE*>(pixels.data()))) &&
            SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
