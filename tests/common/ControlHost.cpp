@@ -14,13 +14,20 @@ void send(INPUT in) {
     settle();
 }
 
-void sendMouse(LONG dx, LONG dy, DWORD flags) {
+INPUT mouse(DWORD flags) {
     INPUT in{};
     in.type = INPUT_MOUSE;
-    in.mi.dx = dx;
-    in.mi.dy = dy;
     in.mi.dwFlags = flags;
-    send(in);
+    return in;
+}
+
+// A pointer move to a screen point in SendInput's absolute units; the cursor is put there first.
+INPUT moveTo(POINT screen) {
+    SetCursorPos(screen.x, screen.y);
+    INPUT in = mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
+    in.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+    in.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+    return in;
 }
 
 }  // namespace
@@ -44,13 +51,28 @@ void settle(DWORD ms) { rt::pumpMessagesFor(ms); }
 void pointerTo(HWND hwnd, int x, int y) {
     POINT p{x, y};
     ClientToScreen(hwnd, &p);
-    SetCursorPos(p.x, p.y);
-    sendMouse(MulDiv(p.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1,
-              MulDiv(p.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1, MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
+    send(moveTo(p));
 }
 
-void mouseButton(DWORD flag) { sendMouse(0, 0, flag); }
+void mouseButton(DWORD flag) { send(mouse(flag)); }
 
 void key(WORD vk, bool up) { send(rt::keyInput(vk, up)); }
+
+void click(HWND hwnd, int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(hwnd, &p);
+    sendClick(p);
+    settle();
+}
+
+void type(WORD vk) {
+    key(vk, false);
+    key(vk, true);
+}
+
+void sendClick(POINT screen) {
+    INPUT in[3] = {moveTo(screen), mouse(MOUSEEVENTF_LEFTDOWN), mouse(MOUSEEVENTF_LEFTUP)};
+    SendInput(3, in, sizeof(INPUT));
+}
 
 }  // namespace testenv

@@ -30,6 +30,12 @@ private:
 void pointerTo(HWND hwnd, int x, int y);
 void mouseButton(DWORD flag);  // MOUSEEVENTF_LEFTDOWN and the like
 void key(WORD vk, bool up);
+// A left click at client (x, y) of `hwnd`; a key pressed and released.
+void click(HWND hwnd, int x, int y);
+void type(WORD vk);
+// A left click at a screen point, sent without waiting for it to be handled
+// (for the inside of a modal loop that is not ours).
+void sendClick(POINT screen);
 // Handles pending messages for a short while (input takes a moment).
 void settle(DWORD ms = 60);
 

@@ -1,41 +1,24 @@
 #include "common/LauncherProcess.h"
 
+#include <functional>
 #include <vector>
 
 #include "common/ControlHost.h"
-#include "common/TestForm.h"
 
 namespace testenv {
 namespace {
 
+using Match = std::function<bool(HWND)>;
+
+// The first window an enumeration offers that `match` accepts.
 struct Search {
-    DWORD process;
-    const std::wstring* caption;
-    HWND found;
+    Match match;
+    HWND found = nullptr;
 };
 
 BOOL CALLBACK matchWindow(HWND hwnd, LPARAM param) {
     auto* s = reinterpret_cast<Search*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(hwnd, &owner);
-    wchar_t text[256] = {};
-    GetWindowTextW(hwnd, text, 256);
-    if (owner != s->process || *s->caption != text) return TRUE;
-    s->found = hwnd;
-    return FALSE;
-}
-
-struct ChildSearch {
-    POINT at;
-    HWND found;
-};
-
-BOOL CALLBACK matchChild(HWND hwnd, LPARAM param) {
-    auto* s = reinterpret_cast<ChildSearch*>(param);
-    RECT r{};
-    GetWindowRect(hwnd, &r);
-    MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
-    if (r.left != s->at.x || r.top != s->at.y) return TRUE;
+    if (!s->match(hwnd)) return TRUE;
     s->found = hwnd;
     return FALSE;
 }
@@ -58,7 +41,13 @@ LauncherProcess::~LauncherProcess() {
 }
 
 HWND LauncherProcess::anyWindow(const std::wstring& caption) const {
-    Search s{id_, &caption, nullptr};
+    Search s{[&](HWND hwnd) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(hwnd, &owner);
+        wchar_t text[256] = {};
+        GetWindowTextW(hwnd, text, 256);
+        return owner == id_ && caption == text;
+    }};
     EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&s));
     return s.found;
 }
@@ -74,8 +63,13 @@ bool LauncherProcess::ended() const {
 }
 
 HWND childAt(HWND parent, int x, int y) {
-    ChildSearch s{{x, y}, nullptr};
-    EnumChildWindows(parent, matchChild, reinterpret_cast<LPARAM>(&s));
+    Search s{[&](HWND hwnd) {
+        RECT r{};
+        GetWindowRect(hwnd, &r);
+        MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
+        return r.left == x && r.top == y;
+    }};
+    EnumChildWindows(parent, matchWindow, reinterpret_cast<LPARAM>(&s));
     return s.found;
 }
 

@@ -2,6 +2,7 @@
 
 #include <objbase.h>
 #include <wincodec.h>
+#include <wrl/client.h>
 
 #include "common/TestEnv.h"
 #include "runtime/Handles.h"
@@ -11,42 +12,39 @@
 namespace testenv {
 namespace {
 
-template <typename T>
-struct ComRelease {
-    T* p = nullptr;
-    ~ComRelease() {
-        if (p) p->Release();
-    }
-    T** put() { return &p; }
-    T* operator->() const { return p; }
-};
-
 bool encodePng(const std::wstring& path, int width, int height, std::vector<uint32_t> pixels) {
     for (uint32_t& p : pixels) p |= 0xFF000000;  // opaque
-    ComRelease<IWICImagingFactory> factory;
-    ComRelease<IWICStream> stream;
-    ComRelease<IWICBitmapEncoder> encoder;
-    ComRelease<IWICBitmapFrameEncode> frame;
+    Microsoft::WRL::ComPtr<IWICImagingFactory> factory;
+    Microsoft::WRL::ComPtr<IWICStream> stream;
+    Microsoft::WRL::ComPtr<IWICBitmapEncoder> encoder;
+    Microsoft::WRL::ComPtr<IWICBitmapFrameEncode> frame;
     WICPixelFormatGUID format = GUID_WICPixelFormat32bppBGRA;
     UINT stride = static_cast<UINT>(width) * 4;
     return SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                                      reinterpret_cast<void**>(factory.put()))) &&
-           SUCCEEDED(factory->CreateStream(stream.put())) &&
+                                      reinterpret_cast<void**>(factory.GetAddressOf()))) &&
+           SUCCEEDED(factory->CreateStream(stream.GetAddressOf())) &&
            SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) &&
-           SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.put())) &&
-           SUCCEEDED(encoder->Initialize(stream.p, WICBitmapEncoderNoCache)) &&
-           SUCCEEDED(encoder->CreateNewFrame(frame.put(), nullptr)) && SUCCEEDED(frame->Initialize(nullptr)) &&
+           SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.GetAddressOf())) &&
+           SUCCEEDED(encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache)) &&
+           SUCCEEDED(encoder->CreateNewFrame(frame.GetAddressOf(), nullptr)) && SUCCEEDED(frame->Initialize(nullptr)) &&
            SUCCEEDED(frame->SetSize(width, height)) && SUCCEEDED(frame->SetPixelFormat(&format)) &&
            SUCCEEDED(frame->WritePixels(height, stride, stride * height, reinterpret_cast<BYTE*>(pixels.data()))) &&
            SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
 }
 
-// The pixels of a device context's bitmap, top-down 0x00RRGGBB.
-std::vector<uint32_t> pixelsOf(HDC dc, HBITMAP bitmap, int width, int height) {
+// What `draw` paints on a fresh width x height bitmap, top-down 0x00RRGGBB.
+std::vector<uint32_t> pixelsDrawn(int width, int height, const std::function<void(HDC)>& draw) {
+    rt::unique_hdc_window screen(nullptr);
+    rt::unique_hdc dc(CreateCompatibleDC(screen.get()));
+    rt::unique_hbitmap bits(CreateCompatibleBitmap(screen.get(), width, height));
+    {
+        rt::select_object into(dc.get(), bits.get());
+        draw(dc.get());
+    }
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
     std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
-    GetDIBits(dc, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+    GetDIBits(dc.get(), bits.get(), 0, height, pixels.data(), &info, DIB_RGB_COLORS);
     for (uint32_t& p : pixels) p &= 0xFFFFFF;
     return pixels;
 }
@@ -63,26 +61,17 @@ Screenshot::Screenshot(HWND window, bool withFrame) {
     }
     width_ = r.right - r.left;
     height_ = r.bottom - r.top;
-    rt::unique_hdc_window screen(nullptr);
-    rt::unique_hdc copy(CreateCompatibleDC(screen.get()));
-    rt::unique_hbitmap bits(CreateCompatibleBitmap(screen.get(), width_, height_));
-    {
-        rt::select_object into(copy.get(), bits.get());
-        BitBlt(copy.get(), 0, 0, width_, height_, screen.get(), r.left, r.top, SRCCOPY);
-    }
-    pixels_ = pixelsOf(copy.get(), bits.get(), width_, height_);
+    pixels_ = pixelsDrawn(width_, height_, [&](HDC dc) {
+        rt::unique_hdc_window screen(nullptr);
+        BitBlt(dc, 0, 0, width_, height_, screen.get(), r.left, r.top, SRCCOPY);
+    });
 }
 
 bool Screenshot::shows(RECT area, int background, const std::function<void(HDC)>& draw) const {
-    rt::unique_hdc_window screen(nullptr);
-    rt::unique_hdc dc(CreateCompatibleDC(screen.get()));
-    rt::unique_hbitmap bits(CreateCompatibleBitmap(screen.get(), width_, height_));
-    {
-        rt::select_object into(dc.get(), bits.get());
-        rt::drawPicture(dc.get(), *rt::StdPicture::fromBitmapResource(background), 0, 0);
-        draw(dc.get());
-    }
-    std::vector<uint32_t> expected = pixelsOf(dc.get(), bits.get(), width_, height_);
+    std::vector<uint32_t> expected = pixelsDrawn(width_, height_, [&](HDC dc) {
+        rt::drawPicture(dc, *rt::StdPicture::fromBitmapResource(background), 0, 0);
+        draw(dc);
+    });
     for (int y = area.top; y < area.bottom; ++y)
         for (int x = area.left; x < area.right; ++x) {
             size_t i = static_cast<size_t>(y) * width_ + x;

@@ -56,30 +56,6 @@ void TestForm::bindEvents() {
     if (bind) bind(*this);
 }
 
-void click(HWND hwnd, int x, int y) {
-    POINT p{x, y};
-    ClientToScreen(hwnd, &p);
-    sendClick(p);
-    settle();
-}
-
-void type(WORD vk) {
-    key(vk, false);
-    key(vk, true);
-}
-
-void sendClick(POINT screen) {
-    SetCursorPos(screen.x, screen.y);
-    INPUT in[3] = {};
-    in[0].type = in[1].type = in[2].type = INPUT_MOUSE;
-    in[0].mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-    in[0].mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-    in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    in[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(3, in, sizeof(INPUT));
-}
-
 Script::Script(std::vector<std::function<bool()>> steps, UINT interval)
     : steps_(std::move(steps)),
       timer_(

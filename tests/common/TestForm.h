@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "common/ControlHost.h"
 #include "runtime/ChildTimer.h"
 #include "runtime/Form.h"
 
@@ -37,14 +38,6 @@ protected:
 };
 
 rt::PictureRef solidBitmap(int width, int height, COLORREF colour);
-
-// Real input: a left click at client (x, y) of `hwnd`; a key pressed and released.
-void click(HWND hwnd, int x, int y);
-void type(WORD vk);
-
-// A left click at a screen point, sent without waiting for it to be handled
-// (for the inside of a modal loop that is not ours).
-void sendClick(POINT screen);
 
 // Steps run one per timer tick, each again until it returns true: they
 // drive what happens while a modal loop of the platform (a popup menu, a

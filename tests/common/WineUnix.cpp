@@ -11,7 +11,10 @@ namespace {
 
 bool exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-// Wine hands back no process handle for a Unix program: callers wait for its effect.
+std::string quoted(const std::string& s) { return "\"" + s + "\""; }
+
+}  // namespace
+
 bool startUnix(const std::wstring& program, const std::string& arguments) {
     std::wstring cmd = program + L" " + std::wstring(arguments.begin(), arguments.end());
     STARTUPINFOW si{};
@@ -20,10 +23,6 @@ bool startUnix(const std::wstring& program, const std::string& arguments) {
     return CreateProcessW(windowsPath(program).c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
                           &pi);
 }
-
-std::string quoted(const std::string& s) { return "\"" + s + "\""; }
-
-}  // namespace
 
 std::string unixPath(const std::wstring& windowsPath) {
     using ToUnix = char*(CDECL*)(const wchar_t*);

@@ -7,6 +7,10 @@
 
 namespace testenv {
 
+// Starts the Unix program at `program` (a Unix path) with `arguments` (ASCII).
+// Wine hands back no process handle for it: callers wait for its effect.
+bool startUnix(const std::wstring& program, const std::string& arguments);
+
 // The Unix path Wine maps a Windows path to; "" outside Wine.
 std::string unixPath(const std::wstring& windowsPath);
 

@@ -1,11 +1,9 @@
-// ctest-lock: adapters
 // ctest-lock: appdata
 #include "launcher/IpDiscovery.h"
 
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 
-#include "common/TestAdapters.h"
 #include "common/TestEnv.h"
 #include "launcher/frmSelect.h"
 #include "launcher/modMain.h"
@@ -29,29 +27,6 @@ struct Hamachi : ::testing::Test {
 };
 
 }  // namespace
-
-// Other tests may have made adapters before: those stay, without an address.
-TEST(Adapters, FirstAddressOfEachAdapterInOrder) {
-    if (!testenv::adaptersControllable()) GTEST_SKIP() << "not inside the suite's network namespace";
-    const std::tuple<std::vector<std::string>, const wchar_t*, const wchar_t*> cases[] = {
-        {{}, L"|", L""},
-        {{"10.1.2.3"}, L"|", L"10.1.2.3"},
-        {{"10.1.2.3+10.1.2.4"}, L"|", L"10.1.2.3"},
-        {{"-"}, L"|", L"0.0.0.0"},
-        {{"10.1.2.3", "10.4.5.6", "192.168.7.8"}, L"|", L"10.1.2.3|10.4.5.6|192.168.7.8"},
-        {{"10.1.2.3", "-", "192.168.7.8"}, L"", L"10.1.2.30.0.0.0192.168.7.8"},
-    };
-    for (const auto& [adapters, delimiter, given] : cases) {
-        std::string answer = testenv::setTestAdapters(adapters);
-        ASSERT_EQ(answer.substr(0, 2), "ok");
-        size_t count = answer == "ok" ? adapters.size() : std::stoul(answer.substr(3));
-        std::wstring expected = given;
-        for (size_t extra = adapters.size(); extra < count; ++extra)
-            expected += (expected.empty() ? L"" : delimiter) + std::wstring(L"0.0.0.0");
-        EXPECT_EQ(modFunctions::getAdapterIps(delimiter), expected) << adapters.size() << " adapters";
-    }
-    testenv::setTestAdapters({});  // no addresses for the tests that follow
-}
 
 // Fewer than two valid entries: the dialog is never shown.
 TEST(SelectDialog, TakesTheOnlyValidEntryInNormalFormWithoutAsking) {
@@ -82,15 +57,6 @@ TEST_F(Hamachi, LineTwoThenLineTenWhenItPassesTheCheck) {
     testenv::writeFile(ini, "a\r\nIP=5.12.34.56,5.0.0.0\r\n,5.1.2.3\r\nv 1.2;3-4\tx\r\n");
     const std::pair<int, const wchar_t*> lines[] = {{2, L"5.12.34.56"}, {3, L""}, {4, L"1.234"}, {10, L""}};
     for (const auto& [line, expected] : lines) EXPECT_EQ(readHamachiIpLine(line), expected) << line;
-    DeleteFileW(ini.c_str());
-    EXPECT_EQ(getHamachiIp(), L"");
-}
-
-TEST_F(Hamachi, AnUnreadableIniReachesTheCaller) {
-    testenv::writeFile(ini, iniWith("5.12.34.56", ""));
-    HANDLE held = CreateFileW(ini.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    EXPECT_EQ(testenv::raisedError([] { getHamachiIp(); }), rt::errPermissionDenied);
-    CloseHandle(held);
 }
 
 TEST_F(Hamachi, NoAppDataFolderLooksInTheCurrentFolder) {

@@ -206,6 +206,7 @@ TEST_F(MainWindow, OnlyAgeOfMythologyAndNoAddressThenTypingAndTheOptions) {
 
     // The port box takes digits only, at most five, and only while OverridePort is checked.
     EXPECT_FALSE(IsWindowEnabled(at(kPortBox)));
+    EXPECT_EQ(textOf(at(kPortBox)), L"");
     clickOn(kOverridePort);
     EXPECT_TRUE(waitFor([&] { return IsWindowEnabled(at(kPortBox)); }));
     retype(kPortBox, L"2a3b0,0.59");
@@ -304,6 +305,7 @@ TEST_F(MainWindow, TheGameMenuStartsTheChosenGameWithTheStoredOptions) {
     start({"5.12.34.56"});
     EXPECT_TRUE(ipText() == L"5.12.34.56" && startEnabled() && shows(L"", IDI_TICK));
     EXPECT_TRUE(isChecked(kNoSound) && !isChecked(kNoIntro) && isChecked(kOverridePort) && isChecked(kDirectIp));
+    EXPECT_TRUE(IsWindowEnabled(at(kPortBox)));
     EXPECT_EQ(textOf(at(kPortBox)), L"2300");
 
     // The popup opens just under Start's left edge and never lists the Age of Empires II entries.
@@ -358,7 +360,8 @@ TEST_F(MainWindow, TheGameMenuStartsTheChosenGameWithTheStoredOptions) {
 
 TEST_F(MainWindow, TheDialogChoosesAmongSeveralAddresses) {
     install(4, L"aoe3");
-    start({"192.168.0.5", "-", "5.12.34.56", "192.168.0.5"}, true);
+    // An adapter's second address is not offered.
+    start({"192.168.0.5", "-", "5.12.34.56+5.12.34.57", "192.168.0.5"}, true);
     HWND dialog = app->window(L"Select ip");
     ASSERT_NE(dialog, nullptr);
     HWND hidden = app->anyWindow(kMainCaption);

