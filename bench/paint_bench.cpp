@@ -16,19 +16,20 @@
 #include "button/ButtonRegion.h"
 #include "resources/ResourceIds.h"
 #include "runtime/Handles.h"
+#include "runtime/ScreenBitmap.h"
 #include "runtime/StdFont.h"
 
 namespace {
 
 constexpr int kWidth = 113, kHeight = 25, kRepaints = 10000;
 
-// A button's drawing surface as the control keeps it: a bitmap compatible
-// with the screen in a memory context, cleared with a fresh brush each time.
+// A button's drawing surface as the control keeps it: a bitmap in the
+// screen's format in a memory context, cleared with a fresh brush each time.
 class BenchButton : public button::ButtonSurface {
 public:
     explicit BenchButton(HDC screen)
         : dc_(CreateCompatibleDC(screen)),
-          bitmap_(CreateCompatibleBitmap(screen, kWidth, kHeight)),
+          bitmap_(rt::screenBitmap(screen, kWidth, kHeight)),
           bitmapIn_(dc_.get(), bitmap_.get()) {
         SetBkMode(dc_.get(), TRANSPARENT);
         fontIn_ = SelectObject(dc_.get(), font_.handle());
