@@ -1,9 +1,17 @@
 #include "runtime/Window.h"
 
+#include <vector>
+
 #include "runtime/App.h"
 #include "runtime/EventBoundary.h"
 
 namespace rt {
+
+std::wstring windowText(HWND window) {
+    std::vector<wchar_t> buf(static_cast<size_t>(GetWindowTextLengthW(window)) + 1);
+    GetWindowTextW(window, buf.data(), static_cast<int>(buf.size()));
+    return buf.data();
+}
 
 Window::~Window() {
     if (hwnd_) {

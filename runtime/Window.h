@@ -3,7 +3,12 @@
 // hands each message to the object.
 #include <windows.h>
 
+#include <string>
+
 namespace rt {
+
+// The text of any window (its caption, or an edit box's contents).
+std::wstring windowText(HWND window);
 
 class Window {
 public:
