@@ -20,7 +20,7 @@ Window::~Window() {
     }
 }
 
-void Window::registerClass(const wchar_t* className, UINT style, HBRUSH background, HICON icon) {
+void Window::registerClass(const wchar_t* className, UINT style, HBRUSH background) {
     WNDCLASSEXW wc{};
     if (GetClassInfoExW(App::hInstance(), className, &wc)) return;
     wc.cbSize = sizeof wc;
@@ -29,7 +29,6 @@ void Window::registerClass(const wchar_t* className, UINT style, HBRUSH backgrou
     wc.hInstance = App::hInstance();
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = background;
-    wc.hIcon = icon;
     wc.lpszClassName = className;
     RegisterClassExW(&wc);
 }
