@@ -328,11 +328,7 @@ void Form::PopupMenu(const std::wstring& name, int xTwips, int yTwips) {
 // ---- caption ----
 
 std::wstring Form::caption() const {
-    if (!isLoaded()) return layout_.caption;
-    int n = GetWindowTextLengthW(hwnd());
-    std::vector<wchar_t> buf(static_cast<size_t>(n) + 1);
-    GetWindowTextW(hwnd(), buf.data(), n + 1);
-    return buf.data();
+    return isLoaded() ? windowText(hwnd()) : layout_.caption;
 }
 
 void Form::setCaption(const std::wstring& text) {

@@ -15,14 +15,6 @@ std::wstring headOf(const std::wstring& text) {
 
 }  // namespace
 
-int16_t shiftState() {
-    int16_t shift = 0;
-    if (GetKeyState(VK_SHIFT) < 0) shift |= vbShiftMask;
-    if (GetKeyState(VK_CONTROL) < 0) shift |= vbCtrlMask;
-    if (GetKeyState(VK_MENU) < 0) shift |= vbAltMask;
-    return shift;
-}
-
 TextBox::TextBox(Form& form, const ControlLayout& row, const FontRef& font)
     : WindowedControl(form, row, font, L"EDIT", WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE),
       lastText_(row.text),

@@ -49,7 +49,4 @@ private:
     int maxLength_;
 };
 
-// The shift keys held now, as the key events report them.
-int16_t shiftState();
-
 }  // namespace rt

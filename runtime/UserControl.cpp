@@ -21,13 +21,6 @@ int16_t shiftFromKeys(WPARAM keys) {
     return shift;
 }
 
-int16_t shiftNow() {
-    WPARAM keys = 0;
-    if (GetKeyState(VK_SHIFT) < 0) keys |= MK_SHIFT;
-    if (GetKeyState(VK_CONTROL) < 0) keys |= MK_CONTROL;
-    return shiftFromKeys(keys);
-}
-
 int16_t buttonsHeld(WPARAM keys) {
     int16_t b = 0;
     if (keys & MK_LBUTTON) b |= vbLeftButton;
@@ -41,6 +34,13 @@ float twipsX(LPARAM lParam) { return static_cast<float>(GET_X_LPARAM(lParam) * 1
 float twipsY(LPARAM lParam) { return static_cast<float>(GET_Y_LPARAM(lParam) * 15); }
 
 }  // namespace
+
+int16_t shiftState() {
+    WPARAM keys = 0;
+    if (GetKeyState(VK_SHIFT) < 0) keys |= MK_SHIFT;
+    if (GetKeyState(VK_CONTROL) < 0) keys |= MK_CONTROL;
+    return shiftFromKeys(keys);
+}
 
 UserControl::UserControl() : backColor_(GetSysColor(COLOR_BTNFACE)) { installControlNavigation(); }
 
@@ -305,7 +305,7 @@ LRESULT UserControl::onMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_MOUSEMOVE: onMouseMove(lParam, wParam); return 0;
         case WM_KEYDOWN: {
-            int16_t code = static_cast<int16_t>(wParam), shift = shiftNow();
+            int16_t code = static_cast<int16_t>(wParam), shift = shiftState();
             UserControl_KeyDown(code, shift);
             return 0;
         }
@@ -317,7 +317,7 @@ LRESULT UserControl::onMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_KEYUP: {
-            int16_t code = static_cast<int16_t>(wParam), shift = shiftNow();
+            int16_t code = static_cast<int16_t>(wParam), shift = shiftState();
             UserControl_KeyUp(code, shift);
             return 0;
         }

@@ -20,6 +20,8 @@ namespace rt {
 // Mouse button and shift-key values of the mouse and key events.
 enum MouseButtons : int16_t { vbLeftButton = 1, vbRightButton = 2, vbMiddleButton = 4 };
 enum ShiftKeys : int16_t { vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4 };
+// The shift keys held now, as the key events report them.
+int16_t shiftState();
 // Mouse pointer numbers the surface knows.
 enum MousePointers : int16_t { vbDefault = 0, vbArrow = 1, vbCustom = 99 };
 

@@ -1,9 +1,17 @@
 #include "runtime/Window.h"
 
+#include <vector>
+
 #include "runtime/App.h"
 #include "runtime/EventBoundary.h"
 
 namespace rt {
+
+std::wstring windowText(HWND window) {
+    std::vector<wchar_t> buf(static_cast<size_t>(GetWindowTextLengthW(window)) + 1);
+    GetWindowTextW(window, buf.data(), static_cast<int>(buf.size()));
+    return buf.data();
+}
 
 Window::~Window() {
     if (hwnd_) {
@@ -12,7 +20,7 @@ Window::~Window() {
     }
 }
 
-void Window::registerClass(const wchar_t* className, UINT style, HBRUSH background, HICON icon) {
+void Window::registerClass(const wchar_t* className, UINT style, HBRUSH background) {
     WNDCLASSEXW wc{};
     if (GetClassInfoExW(App::hInstance(), className, &wc)) return;
     wc.cbSize = sizeof wc;
@@ -21,7 +29,6 @@ void Window::registerClass(const wchar_t* className, UINT style, HBRUSH backgrou
     wc.hInstance = App::hInstance();
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = background;
-    wc.hIcon = icon;
     wc.lpszClassName = className;
     RegisterClassExW(&wc);
 }

@@ -3,7 +3,12 @@
 // hands each message to the object.
 #include <windows.h>
 
+#include <string>
+
 namespace rt {
+
+// The text of any window (its caption, or an edit box's contents).
+std::wstring windowText(HWND window);
 
 class Window {
 public:
@@ -17,8 +22,7 @@ public:
 protected:
     // Registers a window class whose procedure forwards to Window objects
     // (once per name; later calls do nothing).
-    static void registerClass(const wchar_t* className, UINT style = CS_DBLCLKS, HBRUSH background = nullptr,
-                              HICON icon = nullptr);
+    static void registerClass(const wchar_t* className, UINT style = CS_DBLCLKS, HBRUSH background = nullptr);
 
     HWND create(const wchar_t* className, DWORD exStyle, DWORD style, const wchar_t* title, int x, int y, int width,
                 int height, HWND parent = nullptr, HMENU menuOrId = nullptr);

@@ -2,10 +2,9 @@
 
 #include <commctrl.h>
 
-#include <vector>
-
 #include "runtime/App.h"
 #include "runtime/Form.h"
+#include "runtime/Window.h"
 
 namespace rt {
 
@@ -64,10 +63,7 @@ LRESULT WindowedControl::typedKey(const std::function<void(int16_t& KeyAscii)>& 
 }
 
 std::wstring WindowedControl::windowText() const {
-    if (!hwnd_) return initialText_;
-    std::vector<wchar_t> buf(static_cast<size_t>(GetWindowTextLengthW(hwnd_)) + 1);
-    GetWindowTextW(hwnd_, buf.data(), static_cast<int>(buf.size()));
-    return buf.data();
+    return hwnd_ ? rt::windowText(hwnd_) : initialText_;
 }
 
 // The focus comes back once the move is over: taking it back inside the
