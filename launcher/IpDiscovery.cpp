@@ -56,8 +56,7 @@ std::wstring getAdapterIps(const std::wstring& sDelimiter) {
 
 std::wstring selectAdapterIp() {
     std::wstring list = getAdapterIps(L"|"), delimiter = L"|";
-    std::wstring chosen = frmSelect::instance().getIP(list, delimiter);
-    return frmSelect::instance().Canceled() ? L"" : chosen;
+    return frmSelect::instance().getIP(list, delimiter);  // "" when cancelled
 }
 
 std::wstring readHamachiIpLine(int32_t lLine) {

@@ -35,7 +35,6 @@ private:
 
     void showError(const std::wstring& sMessage, bool bShow);
     void validateIP();
-    void disableStartWhenNothingDetected();
 
     void txtIp_KeyPress(int16_t& KeyAscii);
     void txtIp_Change() { validateIP(); }

@@ -5,6 +5,7 @@
 #include "button/skinButton.h"
 #include "launcher/StoredButton.h"
 #include "resources/ResourceIds.h"
+#include "support/TextParts.h"
 #include "support/modIpCheck.h"
 
 namespace {
@@ -36,18 +37,6 @@ rt::FormLayout selectLayout() {
 
 constexpr int16_t kEnter = 13;
 
-// The parts of `s` between the delimiters; none for an empty text.
-std::vector<std::wstring> split(const std::wstring& s, const std::wstring& delimiter) {
-    std::vector<std::wstring> parts;
-    if (s.empty()) return parts;
-    if (delimiter.empty()) return {s};
-    size_t start = 0;
-    for (size_t at; (at = s.find(delimiter, start)) != std::wstring::npos; start = at + delimiter.size())
-        parts.push_back(s.substr(start, at - start));
-    parts.push_back(s.substr(start));
-    return parts;
-}
-
 }  // namespace
 
 frmSelect& frmSelect::instance() {
@@ -71,7 +60,7 @@ std::wstring frmSelect::getIP(std::wstring& sIP, std::wstring& sDelimiter) {
     bCanceled = false;
     sSelectedIp.clear();
     std::vector<std::wstring> valid;
-    for (std::wstring part : split(sIP, sDelimiter))
+    for (std::wstring part : TextParts::split(sIP, sDelimiter))
         if (modIpCheck::isValidIp(part)) valid.push_back(part);
     if (valid.size() == 1) sSelectedIp = valid.front();
     if (valid.size() >= 2) {

@@ -4,18 +4,10 @@
 #include <optional>
 #include <vector>
 
+#include "support/TextParts.h"
+
 namespace modIpCheck {
 namespace {
-
-std::vector<std::wstring> splitAtDots(const std::wstring& s) {
-    std::vector<std::wstring> parts;
-    if (s.empty()) return parts;
-    size_t start = 0;
-    for (size_t dot; (dot = s.find(L'.', start)) != std::wstring::npos; start = dot + 1)
-        parts.push_back(s.substr(start, dot - start));
-    parts.push_back(s.substr(start));
-    return parts;
-}
 
 // Plain decimal digits only (leading zeros allowed), within 32-bit signed.
 std::optional<int32_t> readDecimal(const std::wstring& part) {
@@ -40,7 +32,7 @@ bool inRangeOfPlace(int32_t value, size_t place) {
 }  // namespace
 
 bool isValidIp(std::wstring& sIP) {
-    std::vector<std::wstring> parts = splitAtDots(sIP);
+    std::vector<std::wstring> parts = TextParts::split(sIP, L".");
     if (parts.size() != 4) return false;
     std::wstring normal;
     for (size_t place = 0; place < parts.size(); ++place) {
