@@ -22,9 +22,8 @@ inline void settle(DWORD ms = 60) { rt::pumpMessagesFor(ms); }
 class ControlHost : public rt::Window {
 public:
     ControlHost() {
-        registerClass(L"tarnwicketTestControlHost", CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-        create(L"tarnwicketTestControlHost", WS_EX_CONTROLPARENT, WS_POPUP | WS_CLIPCHILDREN, L"host", 40, 40, 400,
-               300);
+        registerClass(L"twControlHost", CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+        create(L"twControlHost", WS_EX_CONTROLPARENT, WS_POPUP | WS_CLIPCHILDREN, L"host", 40, 40, 400, 300);
         container_ = std::make_unique<rt::ControlContainer>(hwnd());
         container_->onPropertyChanged = [this](rt::UserControl& c, const std::wstring& key) {
             changes.push_back(c.AmbientDisplayName() + L":" + key);

@@ -2,10 +2,8 @@
 // What a window shows on the screen, read back from the screen itself (so
 // windowless labels and images count as the user sees them), compared with
 // a rendering of what should be there, and kept as a PNG artefact.
-#include <windows.h>
-
-#include <objbase.h>
 #include <wincodec.h>
+#include <windows.h>
 #include <wrl/client.h>
 
 #include <cstdint>
@@ -25,12 +23,9 @@ public:
     // The client area of `window`, or the whole window with its frame.
     explicit Screenshot(HWND window, bool withFrame = false) {
         RECT r{};
-        if (withFrame) {
-            GetWindowRect(window, &r);
-        } else {
-            GetClientRect(window, &r);
-            MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
-        }
+        GetClientRect(window, &r);
+        MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
+        if (withFrame) GetWindowRect(window, &r);
         width_ = r.right - r.left;
         height_ = r.bottom - r.top;
         pixels_ = pixelsDrawn([&](HDC dc) {
@@ -50,10 +45,8 @@ public:
             draw(dc);
         });
         for (int y = area.top; y < area.bottom; ++y)
-            for (int x = area.left; x < area.right; ++x) {
-                size_t i = static_cast<size_t>(y) * width_ + x;
-                if (expected[i] != pixels_[i]) return false;
-            }
+            for (int x = area.left; x < area.right; ++x)
+                if (expected[y * width_ + x] != pixels_[y * width_ + x]) return false;
         return true;
     }
 
