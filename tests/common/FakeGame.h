@@ -4,8 +4,11 @@
 // report it leaves beside itself.
 #include <windows.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
+
+#include "common/TestEnv.h"
 
 namespace testenv {
 
@@ -17,10 +20,30 @@ struct FakeLaunch {
 };
 
 // Copies the fake game to `exePath`, creating the missing folders on the way.
-bool installFakeGame(const std::wstring& exePath);
+inline bool installFakeGame(const std::wstring& exePath) {
+    for (size_t slash = exePath.find(L'\\', 3); slash != std::wstring::npos; slash = exePath.find(L'\\', slash + 1))
+        CreateDirectoryW(exePath.substr(0, slash).c_str(), nullptr);
+    return CopyFileW((buildDir() + L"\\tools\\fakegame.exe").c_str(), exePath.c_str(), FALSE) != 0;
+}
 
 // Waits (up to 10 s) for the fake game at `exePath` to report, and removes
 // the report so the next launch can be told apart.
-std::optional<FakeLaunch> waitForLaunch(const std::wstring& exePath);
+inline std::optional<FakeLaunch> waitForLaunch(const std::wstring& exePath) {
+    const std::wstring reportPath = exePath + L".launched.txt";
+    std::string report;
+    if (!pumpUntil([&] { return !(report = readFile(reportPath)).empty(); }, 10000)) return std::nullopt;
+    DeleteFileW(reportPath.c_str());
+    auto field = [&](const std::string& name) {
+        size_t start = report.find(name + "=") + name.size() + 1;
+        return report.substr(start, report.find("\r\n", start) - start);
+    };
+    // The parameters as the starter passed them: the command line after the
+    // program's name (quoted or not) and the one blank the shell puts after it.
+    std::string commandLine = field("cmdline");
+    size_t end = std::min(commandLine.rfind('"', 0) == 0 ? commandLine.find('"', 1) + 1 : commandLine.find(' '),
+                          commandLine.size());
+    if (end < commandLine.size() && commandLine[end] == ' ') ++end;
+    return FakeLaunch{commandLine.substr(end), field("cwd"), std::stoi(field("show"))};
+}
 
 }  // namespace testenv

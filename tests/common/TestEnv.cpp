@@ -1,6 +1,5 @@
 #include "common/TestEnv.h"
 
-#include <shellapi.h>
 #include <shlwapi.h>
 
 #include <algorithm>
@@ -10,10 +9,9 @@
 namespace testenv {
 
 std::wstring buildDir() {
-    wchar_t buf[1024];
-    DWORD n = GetEnvironmentVariableW(L"TW_BUILD_DIR", buf, 1024);
-    std::wstring dir(buf, n < 1024 ? n : 0);
-    return dir.rfind(L'/', 0) == 0 ? windowsPath(dir) : dir;
+    wchar_t dir[MAX_PATH] = {};
+    GetEnvironmentVariableW(L"TW_BUILD_DIR", dir, MAX_PATH);  // set by CTest, as a Unix path
+    return windowsPath(dir);
 }
 
 std::wstring windowsPath(const std::wstring& unixPath) {
@@ -43,17 +41,13 @@ void removeTree(const std::wstring& path) {
     if ((attrs & FILE_ATTRIBUTE_DIRECTORY) && !(attrs & FILE_ATTRIBUTE_REPARSE_POINT)) {
         WIN32_FIND_DATAW fd;
         rt::unique_hfind find = rt::findHandle(FindFirstFileW((longPath + L"\\*").c_str(), &fd));
-        while (find) {
+        for (bool more = bool(find); more; more = FindNextFileW(find.get(), &fd)) {
             std::wstring name = fd.cFileName;
             if (name != L"." && name != L"..") removeTree(longPath + L"\\" + name);
-            if (!FindNextFileW(find.get(), &fd)) break;
         }
     }
     SetFileAttributesW(longPath.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (attrs & FILE_ATTRIBUTE_DIRECTORY)
-        RemoveDirectoryW(longPath.c_str());
-    else
-        DeleteFileW(longPath.c_str());
+    (attrs & FILE_ATTRIBUTE_DIRECTORY) ? RemoveDirectoryW(longPath.c_str()) : DeleteFileW(longPath.c_str());
 }
 
 bool writeFile(const std::wstring& path, const std::string& bytes) {
@@ -67,21 +61,14 @@ bool writeFile(const std::wstring& path, const std::string& bytes) {
 std::string readFile(const std::wstring& path) {
     rt::unique_hfile f(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                    nullptr, OPEN_EXISTING, 0, nullptr));
-    std::string out;
-    char buf[4096];
+    std::string out(f.get() == INVALID_HANDLE_VALUE ? 0 : GetFileSize(f.get(), nullptr), '\0');
     DWORD got = 0;
-    while (f.get() != INVALID_HANDLE_VALUE && ReadFile(f.get(), buf, sizeof buf, &got, nullptr) && got > 0)
-        out.append(buf, got);
-    return out;
+    return ReadFile(f.get(), out.data(), static_cast<DWORD>(out.size()), &got, nullptr) ? out.substr(0, got) : "";
 }
 
 bool regStore(HKEY root, const std::string& key, const std::string& name, const RegValue& value) {
-    HKEY h = nullptr;
-    if (RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &h, nullptr) != ERROR_SUCCESS)
-        return false;
-    rt::unique_hkey owned(h);
-    return RegSetValueExA(h, name.c_str(), 0, value.first, reinterpret_cast<const BYTE*>(value.second.data()),
-                          static_cast<DWORD>(value.second.size())) == ERROR_SUCCESS;
+    return SHSetValueA(root, key.c_str(), name.c_str(), value.first, value.second.data(),
+                       static_cast<DWORD>(value.second.size())) == ERROR_SUCCESS;
 }
 
 std::optional<RegValue> regStored(HKEY root, const std::string& key, const std::string& name) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "runtime/MessagePump.h"
 #include "runtime/RuntimeError.h"
 
 namespace testenv {
@@ -54,18 +55,10 @@ int32_t raisedError(Call&& call) {
 
 // Handles messages for up to `timeoutMs` until `done` is true; returns done's value.
 template <typename Pred>
-bool pumpUntil(Pred done, DWORD timeoutMs);
-
-}  // namespace testenv
-
-#include "runtime/MessagePump.h"
-
-template <typename Pred>
-bool testenv::pumpUntil(Pred done, DWORD timeoutMs) {
-    DWORD start = GetTickCount();
-    while (!done()) {
+bool pumpUntil(Pred done, DWORD timeoutMs) {
+    for (DWORD start = GetTickCount(); !done(); rt::pumpMessagesFor(10))
         if (GetTickCount() - start >= timeoutMs) return done();
-        rt::pumpMessagesFor(10);
-    }
     return true;
 }
+
+}  // namespace testenv
