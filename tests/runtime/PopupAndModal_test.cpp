@@ -56,7 +56,7 @@ TEST(MsgBox, ShowsTheStylesButtonsUnderTheTitle) {
         return box && PostMessageW(box, WM_COMMAND, IDNO, 0);
     }});
     EXPECT_EQ(std::make_pair(rt::MsgBox(L"text", rt::vbYesNo | rt::vbQuestion, L"Question"), hasNo),
-              std::make_pair(rt::vbNo, true));
+              std::make_pair(int{rt::vbNo}, true));
 }
 
 // Its owner takes no click while it runs; its own access keys still work,
