@@ -9,8 +9,8 @@
 TEST(ShellOpen, ShowCommandFollowsTheNameAndWhetherParametersOrAFolderAreGiven) {
     testenv::TempDir root(L"shell");
     const std::wstring dir = root.file(L"Spiele f\u00fcr alle");
-    const std::tuple<const wchar_t*, const wchar_t*, bool, int> cases[] = {// name, parameters, folder, show
-                                                                           {L"GAME2.EXE", L" -x", false, 0},
+    // name, parameters, folder, show
+    const std::tuple<const wchar_t*, const wchar_t*, bool, int> cases[] = {{L"GAME2.EXE", L" -x", false, 0},
                                                                            {L"folder.exe", L"", true, 0},
                                                                            {L"doc.com", L" a", true, 7},
                                                                            {L"a.exe.com", L" a", true, 0},

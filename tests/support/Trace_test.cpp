@@ -1,6 +1,6 @@
-// Trace lines as a viewer receives them, byte for byte, and how the viewer
-// is found. Other test programs trace nowhere, and the trace-viewer lock
-// keeps the launcher away, so every line captured here is this program's.
+// Trace lines as a viewer receives them, byte for byte. Other test programs
+// trace nowhere, and the trace-viewer lock keeps the launcher away, so every
+// line captured here is this program's.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -10,7 +10,6 @@
 #include "support/modTrace.h"
 
 using rt::VariantList;
-using Messages = std::vector<std::string>;
 
 TEST(Trace, LineIsProgramInstanceThreadTimeThenEachItemWithATab) {
     testenv::TraceCapture capture;
@@ -30,16 +29,7 @@ TEST(Trace, LineIsProgramInstanceThreadTimeThenEachItemWithATab) {
     for (const auto& [items, message] : cases) {
         capture.clear();
         modTrace::TraceItems(items);
-        EXPECT_EQ(capture.messages(), Messages{message});
+        EXPECT_EQ(capture.messages(), std::vector<std::string>{message});
         EXPECT_EQ(capture.lines.at(0).find('\0'), std::string::npos) << "cbData counts the bytes, no NUL";
     }
-}
-
-TEST(Trace, AssertSendsOnlyForAFalseConditionAfterTheFirstTrace) {
-    testenv::TraceCapture capture;
-    modTrace::Assert(false, L"x");  // before the first trace: nothing is sent
-    modTrace::Trace(L"first");
-    modTrace::Assert(true, L"a");
-    modTrace::Assert(false, L"a", static_cast<int32_t>(1));
-    EXPECT_EQ(capture.messages(), (Messages{"first\t", "a\t1\tAssert Failed\t"}));
 }
