@@ -10,10 +10,7 @@
 
 #include "Scratch.h"
 #include "common/WineUnix.h"
-#include "support/ShellFileOperation.h"
 #include "support/cFileFunctions.h"
-
-using namespace std::string_literals;
 
 namespace {
 
@@ -35,7 +32,6 @@ bool exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) 
 
 struct FileOperations : Scratch {
     cFileFunctions ff;
-    void release(const std::wstring& name) { SetFileAttributesW(at(name).c_str(), FILE_ATTRIBUTE_NORMAL); }
 };
 
 using Paths = std::vector<std::wstring>;
@@ -64,30 +60,11 @@ struct FolderListings : FileOperations {
 
 }  // namespace
 
-TEST(ShellFileOperation, RequestsCarryTheOperationAndTheFlagsOfTheirOptions) {
-    using namespace ShellFileOperation;
-    const std::tuple<Request, UINT, FILEOP_FLAGS> cases[] = {
-        {copyRequest(L"a", L"b", false), FO_COPY, 0x8}, {copyRequest(L"a", L"b", true), FO_COPY, 0x0},
-        {copyRequest(L"a\0b\0\0"s, L"x\0y"s, true), FO_COPY, 0x1},
-        {deleteRequest(L"a", false, false, false, false, true), FO_DELETE, 0x40},
-        {deleteRequest(L"a", true, true, true, true, true), FO_DELETE, 0x1D4},
-        {deleteRequest(L"a", false, false, true, false, false), FO_DELETE, 0x10},
-        {moveRequest(L"a", L"b"), FO_MOVE, 12}, {renameRequest(L"a", L"b"), FO_RENAME, 12},
-    };
-    for (const auto& [request, func, flags] : cases)
-        EXPECT_EQ(std::make_pair(request.wFunc, request.fFlags), std::make_pair(func, flags));
-    EXPECT_EQ(std::make_tuple(recycleBinFlags(false, false, false), recycleBinFlags(true, true, true),
-                              recycleBinFlags(true, false, true)),
-              std::make_tuple(7ul, 0ul, 2ul));
-    const std::pair<std::wstring, std::wstring> nulls[] = {
-        {L"", L"\0\0"s}, {L"a", L"a\0\0"s}, {L"a\0"s, L"a\0\0"s}, {L"a\0\0"s, L"a\0\0"s}};
-    for (auto [in, out] : nulls) EXPECT_EQ(addDoubleNull(in), out);
-}
-
 TEST_F(FileOperations, ShellOperationsCopyMoveRenameAndDelete) {
     folders({L"sub", L"sub\\keep"});
     file(L"a.txt", "a");
     file(L"b.txt", "b");
+    // Each call must go through without a question, or the test would hang.
     // (Wine's shell asks before it replaces a file whatever the flags: no copy onto a taken name here.)
     EXPECT_TRUE(ff.fileCopy(at(L"a.txt"), at(L"c.txt")));
     EXPECT_EQ(testenv::readFile(at(L"c.txt")), "a");
@@ -111,89 +88,68 @@ TEST_F(FileOperations, RecycleBinTakesDeletedFilesAndEmpties) {
 }
 
 TEST_F(FileOperations, ShredderOverwritesBlockByBlockAndDeletes) {
-    const struct { size_t size; DWORD attributes; int32_t count; bool locked, result; } cases[] = {
-        {10, 0, 1, false, true},    {32768, 0, 1, false, true}, {32769, 0, 2, false, true},
-        {10, FILE_ATTRIBUTE_READONLY, 1, false, true}, {10, 0, 0, false, true}, {10, 0, 1, true, false},
-    };
+    const struct {
+        size_t size;
+        DWORD attributes;
+        bool locked;
+    } cases[] = {{32769, 0, false} /* a block and a rest */, {10, FILE_ATTRIBUTE_READONLY, false}, {10, 0, true}};
     for (const auto& c : cases) {
         const std::string zeros(c.size, '\0');
         file(L"s.bin", zeros);
         CreateHardLinkW(at(L"seen.bin").c_str(), at(L"s.bin").c_str(), nullptr);  // keeps the bytes after the delete
         SetFileAttributesW(at(L"s.bin").c_str(), c.attributes);
         HANDLE held = c.locked ? lock(L"s.bin") : nullptr;
-        EXPECT_EQ(ff.fileShredder(at(L"s.bin"), c.count), c.result) << c.size;
-        EXPECT_EQ(exists(at(L"s.bin")), !c.result);
+        EXPECT_EQ(ff.fileShredder(at(L"s.bin"), 1), !c.locked) << c.size;
+        EXPECT_EQ(exists(at(L"s.bin")), c.locked);
         if (held) CloseHandle(held);
         std::string seen = testenv::readFile(at(L"seen.bin"));
         ASSERT_EQ(seen.size(), c.size);
-        if (c.count > 0 && c.result) {
-            // The last pass is random: one value, never 0, for each block and one for the rest.
-            EXPECT_EQ(seen.find('\0'), std::string::npos) << c.size;
-            size_t uneven = 0;
-            for (size_t i = 1; i < c.size && !uneven; ++i)
-                if (i % 32768 && seen[i] != seen[i - 1]) uneven = i;
-            EXPECT_EQ(uneven, 0u) << c.size;
-        } else {
-            EXPECT_EQ(seen, zeros);
-        }
-        release(L"s.bin");
+        // The last pass writes random bytes, never 0: no original byte is left, the rest's included.
+        EXPECT_EQ(seen.find('\0') == std::string::npos, !c.locked) << c.size;
         DeleteFileW(at(L"s.bin").c_str());
         DeleteFileW(at(L"seen.bin").c_str());
     }
-    EXPECT_EQ(testenv::raisedError([&] { ff.fileShredder(at(L"none.bin"), 1); }), rt::errFileNotFound);
 }
 
 TEST_F(FileOperations, TrimCutsTheEndOrAllOfAShorterFile) {
-    const std::tuple<int32_t, bool, bool, std::string> cases[] = {
-        {3, false, true, "0123456"}, {0, false, true, "0123456789"}, {20, false, true, ""},
-        {3, true, false, "0123456789"},
-    };
-    for (const auto& [bytes, locked, result, left] : cases) {
+    const std::tuple<int32_t, bool, std::string> cases[] = {
+        {3, false, "0123456"}, {20, false, ""}, {3, true, "0123456789"}};
+    for (const auto& [bytes, locked, left] : cases) {
         file(L"t.txt", "0123456789");
         HANDLE held = locked ? lock(L"t.txt") : nullptr;
-        EXPECT_EQ(ff.fileTrim(at(L"t.txt"), bytes), result) << bytes;
+        EXPECT_EQ(ff.fileTrim(at(L"t.txt"), bytes), !locked) << bytes;
         if (held) CloseHandle(held);
         EXPECT_EQ(testenv::readFile(at(L"t.txt")), left) << bytes;
     }
-    EXPECT_FALSE(ff.fileTrim(at(L"none.txt"), 1));
 }
 
-TEST_F(FileOperations, FolderDeleteRemovesATreeOrStopsAtWhatItMayNotDelete) {
-    folders({L"t", L"t\\s1", L"t\\s1\\s2", L"t\\empty", L"r", L"r\\s", L"h"});
-    for (const wchar_t* name : {L"t\\a.txt", L"t\\s1\\b.txt", L"t\\s1\\s2\\c"}) file(name);
+TEST_F(FileOperations, FolderDeleteRemovesATreeOrStopsAtAReadOnlyFile) {
+    folders({L"t", L"t\\s1", L"t\\empty", L"r", L"r\\s"});
+    file(L"t\\s1\\b.txt");
     EXPECT_TRUE(ff.folderDelete(at(L"t")));
     EXPECT_FALSE(exists(at(L"t")));
 
     file(L"r\\s\\r.txt", "x", FILE_ATTRIBUTE_READONLY);
-    file(L"h\\h.txt", "x", FILE_ATTRIBUTE_HIDDEN);
     EXPECT_EQ(testenv::raisedError([&] { ff.folderDelete(at(L"r")); }), rt::errPathFileAccess);
-    EXPECT_EQ(testenv::raisedError([&] { ff.folderDelete(at(L"h")); }), rt::errPathFileAccess);
-    EXPECT_TRUE(exists(at(L"r\\s\\r.txt")) && exists(at(L"h\\h.txt")));
-    EXPECT_EQ(testenv::raisedError([&] { ff.folderDelete(at(L"none")); }), rt::errPathNotFound);
-    release(L"r\\s\\r.txt");
+    EXPECT_TRUE(exists(at(L"r\\s\\r.txt")));
+    SetFileAttributesW(at(L"r\\s\\r.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 // Folders come before the folders inside them.
 TEST_F(FolderListings, FilesByMaskAndFoldersInTheFolderOrItsTree) {
     const std::tuple<std::wstring, std::wstring, bool, Paths> cases[] = {
         {tree, L"*.txt", false, under({L"a.txt", L"h.txt"})},
-        {tree + L"\\", L"*.txt", false, under({L"a.txt", L"h.txt"})},
-        {tree, L"", false, {}},
-        {tree, L"*.*", false, under({L"a.txt", L"b.doc", L"noext", L"h.txt"})},
         {tree, L"*.txt;*.doc", false, under({L"a.txt", L"b.doc", L"h.txt"})},
         {tree, L"*.txt", true, under({L"a.txt", L"h.txt", L"sub\\c.txt", L"sub\\deep\\d.TXT"})},
-        {in(L"none"), L"*.*", true, {}},
-    };
+        {in(L"none"), L"*.*", true, {}}};
     for (const auto& [folder, mask, deep, expected] : cases)
         EXPECT_EQ(sorted(ff.getFilesInFolder(folder, mask, deep)), expected) << testing::PrintToString(mask) << deep;
-    EXPECT_EQ(ff.getFolders(tree, L"*", true), under({L"sub", L"sub\\deep"}));
     EXPECT_EQ(ff.getFolders(tree, L"d*", true), under({L"sub\\deep"}));
-    EXPECT_EQ(ff.getFolders(tree, L"*", false), under({L"sub"}));
 }
 
 // Wine makes no junctions; a Unix symbolic link to a folder is what it shows
 // as one (a folder with the reparse-point bit).
-TEST_F(FolderListings, WalksDoNotFollowLinksToFoldersAndKillFilesSparesReadOnlyFilesUnlessAsked) {
+TEST_F(FolderListings, WalksDoNotFollowLinksToFolders) {
     const std::wstring outside = at(L"outside");
     folders({L"outside"});
     file(L"outside\\keep.txt", "keep");
@@ -201,14 +157,11 @@ TEST_F(FolderListings, WalksDoNotFollowLinksToFoldersAndKillFilesSparesReadOnlyF
     ASSERT_TRUE(loop.made() && out.made());
     ASSERT_NE(GetFileAttributesW(in(L"out").c_str()) & FILE_ATTRIBUTE_REPARSE_POINT, 0u);
 
-    const Paths files = under({L"a.txt", L"b.doc", L"noext", L"h.txt", L"sub\\c.txt", L"sub\\deep\\d.TXT"});
-    EXPECT_EQ(sorted(ff.getFilesInFolder(tree, L"*.*", true)), files);
+    EXPECT_EQ(sorted(ff.getFilesInFolder(tree, L"*.*", true)),
+              under({L"a.txt", L"b.doc", L"noext", L"h.txt", L"sub\\c.txt", L"sub\\deep\\d.TXT"}));
     EXPECT_EQ(sorted(ff.getFolders(tree, L"*", true)), under({L"out", L"sub", L"sub\\deep", L"sub\\loop"}));
     SetFileAttributesW(in(L"h.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
-    SetFileAttributesW(in(L"sub\\c.txt").c_str(), FILE_ATTRIBUTE_READONLY);
-    EXPECT_FALSE(ff.killFiles(tree, true));
-    EXPECT_EQ(sorted(ff.getFilesInFolder(tree, L"*.*", true)), under({L"sub\\c.txt"}));
-    EXPECT_TRUE(ff.killFiles(tree, true, true));
+    EXPECT_TRUE(ff.killFiles(tree, true));
     EXPECT_EQ(ff.getFilesInFolder(tree, L"*.*", true), Paths{});
     EXPECT_TRUE(exists(in(L"sub\\deep")));  // folders stay
     EXPECT_EQ(testenv::readFile(outside + L"\\keep.txt"), "keep");
