@@ -12,7 +12,6 @@
 #include "button/ButtonPictures.h"
 #include "button/ButtonPrimitives.h"
 #include "button/ButtonRegion.h"
-#include "button/GradientLooks.h"
 #include "resources/ResourceIds.h"
 
 using namespace button;
@@ -24,17 +23,15 @@ constexpr COLORREF kCleared = 0xFF00FF, kBehind = 0x2080E0;
 constexpr int W = 32, H = 20, kNoCaption = 99;
 
 // A button painting on a canvas in place of a control's surface; it counts
-// the clears and records the bold attribute written through it.
+// the clears. The live button shows the bold caption of type 14.
 struct CanvasButton : ButtonSurface {
     Canvas canvas;
     ButtonState s;
     ButtonPainter painter{s, *this};
     bool isDefault = false;
     int clears = 0;
-    std::vector<bool> boldWrites;
-    rt::unique_hfont bold;
     CanvasButton(int w, int h, int32_t type, int fontHeight = -13)
-        : canvas(w, h, [](int, int) { return kCleared; }, fontHeight), bold(arial(fontHeight, true)) {
+        : canvas(w, h, [](int, int) { return kCleared; }, fontHeight) {
         s.ButtonType = type, s.Wi = w, s.He = h, s.refreshOn = s.Enabled = s.ShowFocusRect = s.UseMaskColor = true;
         s.lastTextState = kNoCaption;
     }
@@ -43,20 +40,14 @@ struct CanvasButton : ButtonSurface {
     void clearSurface() override { ++clears, drawRectangle(canvas.dc.get(), 0, 0, canvas.w, canvas.h, kCleared, 0); }
     HWND buttonWindow() const override { return nullptr; }
     bool isDefaultButton() const override { return isDefault; }
-    bool captionBold() const override { return !boldWrites.empty() && boldWrites.back(); }
-    void captionBold(bool on) override {  // as the property does
-        boldWrites.push_back(on);
-        SelectObject(canvas.dc.get(), on ? bold.get() : canvas.font.get());
-        calcTextRects(canvas.dc.get(), s);
-        painter.redraw(stateUp, true);
-    }
+    bool captionBold() const override { return false; }
+    void captionBold(bool) override {}
     void layout() {
         setColors(s, nullptr);
         calcPicSize(s);
         calcTextRects(canvas.dc.get(), s);
         s.rcFocus = focusRect(s.ButtonType, {0, 0, s.Wi, s.He});
     }
-    Look look() { return {canvas.dc.get(), s, *this, LookState::up}; }
 };
 
 // What a look is asked for: at rest, under the pointer, pressed (under the pointer), disabled.
@@ -224,74 +215,10 @@ TEST(ButtonLooks, FocusRectangle) {
     }
 }
 
-// Type 5 frames its caption for the focus, at rest and pressed; type 14 on
-// the default button draws its caption bold through the property and back,
-// holding off the paint that the property asks for.
-TEST(ButtonLooks, CaptionsOfTypes5And14) {
-    for (Shown shown : {up, down}) {
-        CanvasButton b(60, 24, 5);
-        b.s.Caption = L"Go", b.s.hasFocus = true;
-        b.layout();
-        show(b, shown);
-        const RECT& r = b.s.rcText;
-        EXPECT_EQ((Pixels{b.canvas.at(r.left - 2, r.top - 1), b.canvas.at(r.right + 1, r.bottom)}),
-                  (Pixels{0xCC9999, 0xCC9999}));
-    }
-    int inked[2] = {};
-    for (bool isDefault : {false, true}) {
-        CanvasButton b(60, 24, 14);
-        b.s.Caption = L"Start", b.s.ColorScheme = 3, b.isDefault = isDefault;
-        b.layout();
-        show(b, up);
-        EXPECT_EQ(b.boldWrites, (isDefault ? std::vector<bool>{true, false} : std::vector<bool>{}));
-        EXPECT_EQ(std::make_pair(b.clears, b.s.refreshOn), std::make_pair(1, true));
-        for (int i = 0; i < 60 * 24; ++i) inked[isDefault] += b.canvas.at(i % 60, i / 60) == 0;
-    }
-    EXPECT_GT(inked[1], inked[0]);
-}
-
-// Each row of a grey gradient, darkened by depth / height (a single-precision
-// step) times the row's number, counted from the top or from the bottom;
-// 1 marks a row left alone. The context keeps its pen.
-TEST(ButtonLooks, GradientRows) {
-    const struct { int he, depth; bool upward; std::vector<int> rows; } cases[] = {
-        {10, 25, false, {1, -2, -5, -8, -10, -12, -15, -18, -20, -22}},
-        {10, 25, true, {-25, -22, -20, -18, -15, -12, -10, -8, -5, -2}},
-        {8, 5, false, {1, -1, -1, -2, -2, -3, -4, -4}},  // a shade repeats
-    };
-    for (const auto& c : cases) {
-        CanvasButton b(3, c.he, 14);
-        HDC dc = b.canvas.dc.get();
-        const std::pair pen{GetCurrentObject(dc, OBJ_PEN), GetDCPenColor(dc)};
-        drawGradient(b.look(), 0x808080, c.depth, false, c.upward);
-        EXPECT_EQ(std::pair(GetCurrentObject(dc, OBJ_PEN), GetDCPenColor(dc)), pen);
-        Pixels got, want;
-        for (int y = 0; y < c.he; ++y) {
-            got.push_back(b.canvas.at(1, y));
-            want.push_back(c.rows[y] == 1 ? kCleared : RGB(128 + c.rows[y], 128 + c.rows[y], 128 + c.rows[y]));
-        }
-        EXPECT_EQ(got, want) << c.he << " " << c.depth << " " << c.upward;
-    }
-}
-
-// Narrow, flat and huge buttons paint every look without a fault, a hang or
-// a GDI object left behind.
-TEST(ButtonLooks, ExtremeSizes) {
-    const long start = rt::gdiOwnedCount();
-    for (auto [w, h] : {std::pair{1, 1}, {1, 20}, {20, 1}, {2, 2}, {3, 3}, {100000, 100000}}) {
-        for (int32_t type = 1; type <= 14; ++type) {
-            CanvasButton b(8, 8, type);
-            b.s.Caption = L"&Start game...", b.s.hasFocus = true, b.s.Wi = w, b.s.He = h;
-            b.layout();
-            for (Shown shown : {up, hover, down, downOver, off}) show(b, shown);
-        }
-    }
-    EXPECT_EQ(rt::gdiOwnedCount(), start);
-}
-
 // Types 1 to 14 down the sheet, each at rest, hovered, pressed and disabled:
 // on the left as the launcher's buttons (scheme 1, the play icon and caption,
 // 113 x 25), on the right in custom colours with the focus and as the default.
+// Every look frees the GDI objects it makes.
 TEST(ButtonLooks, ContactSheet) {
     constexpr int bw = 113, bh = 25, cw = bw + 4, ch = bh + 4, left = 24, top = 2;
     Canvas sheet(left + 8 * cw, top + 14 * ch, 0xFFFFFF);
@@ -301,6 +228,7 @@ TEST(ButtonLooks, ContactSheet) {
     auto label = [&](const std::string& text, RECT r) {
         DrawTextA(sheet.dc.get(), text.c_str(), -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     };
+    const long start = rt::gdiOwnedCount();
     for (int32_t type = 1; type <= 14; ++type) {
         const int y = top + (type - 1) * ch;
         label(std::to_string(type), {0, y, left, y + ch});
@@ -316,5 +244,6 @@ TEST(ButtonLooks, ContactSheet) {
             BitBlt(sheet.dc.get(), left + col * cw + 2, y + 2, bw, bh, b.canvas.dc.get(), 0, 0, SRCCOPY);
         }
     }
+    EXPECT_EQ(rt::gdiOwnedCount(), start);
     EXPECT_TRUE(sheet.saveArtefact(L"button-looks"));
 }

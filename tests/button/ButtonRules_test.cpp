@@ -51,7 +51,8 @@ TEST(ButtonRegion, PixelsCutByType) {
 }
 
 TEST(ButtonRegion, FocusRectangleInsetByType) {
-    const struct { int32_t type; RECT focus; } cases[] = {{6, {4, 4, 96, 26}}, {7, {3, 3, 97, 27}}, {14, {6, 6, 96, 26}}};
+    const struct { int32_t type; RECT focus; } cases[] = {
+        {6, {4, 4, 96, 26}}, {7, {3, 3, 97, 27}}, {14, {6, 6, 96, 26}}};
     for (const auto& c : cases) {
         RECT r = focusRect(c.type, {0, 0, 100, 30});
         EXPECT_TRUE(EqualRect(&r, &c.focus)) << c.type;
