@@ -42,17 +42,6 @@ struct Logged {
     void add(const std::wstring& what) { log.push_back(what + L" [" + n(b.state().lastState) + L"]"); }
 };
 
-// A host with one button, the pointer resting on the host beside it.
-struct OneButton {
-    ControlHost host;
-    Logged one{host, L"one", {20, 20, 120, 45}, L"&Start game..."};
-    OneButton() { pointerTo(host.hwnd(), 5, 5), one.log.clear(); }
-    // Leaving the pointer on the button would keep its hover timer running.
-    ~OneButton() { pointerTo(host.hwnd(), 5, 5); }
-    void pointerOnButton() { pointerTo(one.b.hwnd(), 50, 12); }
-    const Log& log() const { return one.log; }
-};
-
 enum Kind { Plain, Disabled, CheckBox, OtherTurnsXIntoS, Umlaut };
 constexpr int LD = MOUSEEVENTF_LEFTDOWN, LU = MOUSEEVENTF_LEFTUP, RD = MOUSEEVENTF_RIGHTDOWN, RU = MOUSEEVENTF_RIGHTUP;
 // Besides the mouse buttons: keys pressed and released, a wait longer than a
@@ -93,28 +82,31 @@ TEST(skinButtonInput, EventsOfMouseAndKeys) {
         {"disabled", Disabled, {LD, LU, kOther, down(ALT), down('S'), up('S'), up(ALT)}, {}},
     };
     for (const auto& c : cases) {
-        OneButton t;
-        Logged other(t.host, L"other", {20, 60, 120, 85}, L"&Cancel");
-        button::skinButton& b = t.one.b;
+        ControlHost host;
+        Logged one(host, L"one", {20, 20, 120, 45}, L"&Start game...");
+        Logged other(host, L"other", {20, 60, 120, 85}, L"&Cancel");
+        button::skinButton& b = one.b;
         if (c.kind == OtherTurnsXIntoS)
             other.b.events.KeyPress = [](int16_t& ascii) { ascii = ascii == 'x' ? 's' : ascii; };
         if (c.kind == Umlaut) b.Caption(L"&\u00C4rger");
         b.Enabled(c.kind != Disabled);
         b.CheckBoxBehaviour(c.kind == CheckBox);
-        t.pointerOnButton();
+        pointerTo(host.hwnd(), 5, 5);
+        pointerTo(b.hwnd(), 50, 12);
         SetFocus(b.hwnd());
-        t.one.log.clear();
+        one.log.clear();
         for (int in : c.input) {
             if (in == kPause) settle(GetDoubleClickTime() + 100);
-            else if (in == kOff) pointerTo(t.host.hwnd(), 5, 5);
+            else if (in == kOff) pointerTo(host.hwnd(), 5, 5);
             else if (in == kOn || in == kIn) pointerTo(b.hwnd(), in == kOn ? 40 : 60, 12);
             else if (in == kOther) SetFocus(other.b.hwnd());
             else if (in & 0x40000) PostMessageW(b.hwnd(), WM_SYSCHAR, in & 0xFFFF, 1 << 29), settle();
             else if (in > 0xFFFF) key(static_cast<WORD>(in & 0xFF), in & 0x20000);
             else mouseButton(in);
         }
-        EXPECT_EQ(t.log(), c.want) << c.name;
+        EXPECT_EQ(one.log, c.want) << c.name;
         EXPECT_EQ(GetCapture(), nullptr) << c.name;
+        pointerTo(host.hwnd(), 5, 5);  // left on the button, the pointer would keep its hover timer running
     }
 }
 

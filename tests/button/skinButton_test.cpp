@@ -87,7 +87,6 @@ TEST(skinButton, NoGdiObjectsLeftAfterHundredsOfCycles) {
         for (int i = 0; i < 600; ++i) {
             s.b.ButtonType(types[i % 8]);
             s.b.move({10, 10, 40 + i % 200, 20 + i % 100});
-            s.b.Refresh();
             if (i % 4 == 0) s.b.hide(), s.b.show();
             s.b.FontSize(static_cast<int16_t>(8 + i % 5));
             if (i % 50 == 0) rt::DoEvents();
