@@ -31,8 +31,7 @@ Set colorsOf(int32_t scheme, bool soft = false, HWND hwnd = nullptr) {
 
 TEST(AccessKey, CharacterAfterTheAmpersand) {
     const struct { const wchar_t *caption, *key; } cases[] = {
-        {L"&Start game...", L"s"}, {L"&\u00C4", L"\u00E4"}, {L"&&&x", L"x"}, {L"A&&B&&C&D", L""}, {L"&", L""},
-    };
+        {L"&Start game...", L"s"}, {L"&\u00C4", L"\u00E4"}, {L"&&&x", L"x"}, {L"A&&B&&C&D", L""}, {L"&", L""}};
     for (const auto& c : cases) EXPECT_EQ(accessKeyOf(c.caption), c.key) << c.caption;
 }
 

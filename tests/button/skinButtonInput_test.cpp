@@ -3,7 +3,6 @@
 
 #include "button/skinButton.h"
 #include "common/ControlHost.h"
-#include "common/TestEnv.h"
 
 using namespace testenv;
 using Log = std::vector<std::wstring>;
@@ -11,7 +10,7 @@ using Log = std::vector<std::wstring>;
 namespace {
 
 // A button whose events are logged as text, each with the look it had
-// painted last ("MouseUp 1 0 [2]": the pressed look was on). A Click that
+// painted last ("MouseUp 1 [2]": the pressed look was on). A Click that
 // comes before the surface was refreshed shows as "stale".
 struct Logged {
     button::skinButton b;
@@ -21,15 +20,12 @@ struct Logged {
         b.Caption(caption);
         b.show();
         auto mouse = [this](std::wstring what) {
-            return [this, what](int16_t& button, int16_t& shift, float&, float&) {
-                add(what + L" " + n(button) + L" " + n(shift));
-            };
+            return [this, what](int16_t& button, int16_t&, float&, float&) { add(what + L" " + n(button)); };
         };
         b.events.MouseDown = mouse(L"MouseDown");
         b.events.MouseUp = mouse(L"MouseUp");
         b.events.Click = [this] {
-            RECT r;
-            const bool stale = GetUpdateRect(b.hwnd(), &r, FALSE);
+            const bool stale = GetUpdateRect(b.hwnd(), nullptr, FALSE);
             add(std::wstring(L"Click") + (b.Value() ? L" checked" : L"") + (stale ? L" stale" : L""));
         };
         b.events.MouseOver = [this] { add(L"MouseOver"); };
@@ -60,21 +56,16 @@ constexpr int SP = VK_SPACE, ALT = VK_MENU;
 TEST(skinButtonInput, EventsOfMouseAndKeys) {
     const struct { const char* name; Kind kind; std::vector<int> input; Log want; } cases[] = {
         {"double", Plain, {LD, LU, LD, LU},
-         {L"MouseDown 1 0 [0]", L"MouseUp 1 0 [2]", L"Click [0]", L"MouseDown 1 0 [0]", L"MouseUp 1 0 [2]"}},
-        {"check box", CheckBox, {LD, LU, kPause, LD, LU},
-         {L"MouseDown 1 0 [0]", L"MouseUp 1 0 [2]", L"Click checked [2]", L"MouseDown 1 0 [2]", L"MouseUp 1 0 [2]",
-          L"Click [0]"}},
+         {L"MouseDown 1 [0]", L"MouseUp 1 [2]", L"Click [0]", L"MouseDown 1 [0]", L"MouseUp 1 [2]"}},
         {"drag off and on", Plain, {LD, kOff, kPause, kOn, LU, kIn},
-         {L"MouseDown 1 0 [0]", L"MouseOut [0]", L"MouseUp 1 0 [2]", L"Click [0]", L"MouseOver [0]"}},
+         {L"MouseDown 1 [0]", L"MouseOut [0]", L"MouseUp 1 [2]", L"Click [0]", L"MouseOver [0]"}},
         // The hover timer notices the pointer has gone; entering again raises MouseOver once.
         {"off and on", Plain, {kOff, kPause, kOn, kIn}, {L"MouseOut [0]", L"MouseOver [0]"}},
         // The access key takes the focus, so the key's release reaches the button.
         {"Alt+S after a right press", Plain, {RD, RU, kOther, down(ALT), down('S'), up('S'), up(ALT)},
-         {L"MouseDown 2 0 [0]", L"MouseUp 2 0 [0]", L"Click [0]", L"KeyUp 18 [0]"}},
+         {L"MouseDown 2 [0]", L"MouseUp 2 [0]", L"Click [0]", L"KeyUp 18 [0]"}},
         // The focused button's KeyPress sees a character before it counts as an access key.
         {"X made S by KeyPress", OtherTurnsXIntoS, {kOther, down('X'), up('X')}, {L"Click [0]", L"KeyUp 88 [0]"}},
-        {"S on itself", Plain, {down('S'), up('S')},
-         {L"KeyDown 83 [0]", L"KeyPress 115 [0]", L"Click [0]", L"KeyUp 83 [0]"}},
         {"Space checks", CheckBox, {down(SP), up(SP)},
          {L"KeyDown 32 [0]", L"KeyPress 32 [2]", L"KeyUp 32 [2]", L"Click checked [2]"}},
         // "&\u00C4rger" answers Alt with the small letter too.

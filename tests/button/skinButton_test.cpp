@@ -2,11 +2,11 @@
 // default button, and its region and GDI objects as it comes and goes.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 
 #include "button/skinButton.h"
 #include "common/ControlHost.h"
-#include "common/TestEnv.h"
 #include "runtime/MessagePump.h"
 
 using namespace testenv;
@@ -82,10 +82,9 @@ TEST(skinButton, NoGdiObjectsLeftAfterHundredsOfCycles) {
     const long before = rt::gdiOwnedCount();
     {
         Placed s(host);
-        const int32_t types[] = {1, 3, 5, 9, 11, 13, 14, 2};
         long settled = 0;
         for (int i = 0; i < 600; ++i) {
-            s.b.ButtonType(types[i % 8]);
+            s.b.ButtonType(std::array{1, 3, 5, 9, 11, 13, 14, 2}[i % 8]);
             s.b.move({10, 10, 40 + i % 200, 20 + i % 100});
             if (i % 4 == 0) s.b.hide(), s.b.show();
             s.b.FontSize(static_cast<int16_t>(8 + i % 5));
