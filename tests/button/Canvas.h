@@ -22,10 +22,6 @@ inline HBITMAP dib(int w, int h, uint32_t** bits, const Paint& colour) {
     return bitmap;
 }
 
-inline HFONT arial(int height, bool bold = false) {
-    return CreateFontW(height, 0, 0, 0, bold ? FW_BOLD : 0, 0, 0, 0, 0, 0, 0, NONANTIALIASED_QUALITY, 0, L"Arial");
-}
-
 struct Canvas {
     int w, h;
     uint32_t* bits = nullptr;
@@ -37,7 +33,7 @@ struct Canvas {
         : w(w),
           h(h),
           bitmap(dib(w, h, &bits, paint)),
-          font(arial(fontHeight)),
+          font(CreateFontW(fontHeight, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, NONANTIALIASED_QUALITY, 0, L"Arial")),
           bitmapIn(dc.get(), bitmap.get()),
           fontIn(dc.get(), font.get()) {
         SetBkMode(dc.get(), TRANSPARENT);

@@ -3,7 +3,6 @@
 
 #include "button/skinButton.h"
 #include "common/ControlHost.h"
-#include "common/TestEnv.h"
 
 using namespace testenv;
 using Log = std::vector<std::wstring>;
@@ -11,7 +10,7 @@ using Log = std::vector<std::wstring>;
 namespace {
 
 // A button whose events are logged as text, each with the look it had
-// painted last ("MouseUp 1 0 [2]": the pressed look was on). A Click that
+// painted last ("MouseUp 1 [2]": the pressed look was on). A Click that
 // comes before the surface was refreshed shows as "stale".
 struct Logged {
     button::skinButton b;
@@ -21,15 +20,12 @@ struct Logged {
         b.Caption(caption);
         b.show();
         auto mouse = [this](std::wstring what) {
-            return [this, what](int16_t& button, int16_t& shift, float&, float&) {
-                add(what + L" " + n(button) + L" " + n(shift));
-            };
+            return [this, what](int16_t& button, int16_t&, float&, float&) { add(what + L" " + n(button)); };
         };
         b.events.MouseDown = mouse(L"MouseDown");
         b.events.MouseUp = mouse(L"MouseUp");
         b.events.Click = [this] {
-            RECT r;
-            const bool stale = GetUpdateRect(b.hwnd(), &r, FALSE);
+            const bool stale = GetUpdateRect(b.hwnd(), nullptr, FALSE);
             add(std::wstring(L"Click") + (b.Value() ? L" checked" : L"") + (stale ? L" stale" : L""));
         };
         b.events.MouseOver = [this] { add(L"MouseOver"); };
@@ -42,20 +38,8 @@ struct Logged {
     void add(const std::wstring& what) { log.push_back(what + L" [" + n(b.state().lastState) + L"]"); }
 };
 
-// A host with one button, the pointer resting on the host beside it.
-struct OneButton {
-    ControlHost host;
-    Logged one{host, L"one", {20, 20, 120, 45}, L"&Start game..."};
-    OneButton() { pointerTo(host.hwnd(), 5, 5), one.log.clear(); }
-    // Leaving the pointer on the button would keep its hover timer running.
-    ~OneButton() { pointerTo(host.hwnd(), 5, 5); }
-    void pointerOnButton() { pointerTo(one.b.hwnd(), 50, 12); }
-    const Log& log() const { return one.log; }
-};
-
-enum Kind { Plain, TurnsRight, Disabled, CheckBox, OtherSwallowsKeys, OtherTurnsXIntoS, Umlaut };
-constexpr int LD = MOUSEEVENTF_LEFTDOWN, LU = MOUSEEVENTF_LEFTUP, RD = MOUSEEVENTF_RIGHTDOWN,
-              RU = MOUSEEVENTF_RIGHTUP, MD = MOUSEEVENTF_MIDDLEDOWN, MU = MOUSEEVENTF_MIDDLEUP;
+enum Kind { Plain, Disabled, CheckBox, OtherTurnsXIntoS, Umlaut };
+constexpr int LD = MOUSEEVENTF_LEFTDOWN, LU = MOUSEEVENTF_LEFTUP, RD = MOUSEEVENTF_RIGHTDOWN, RU = MOUSEEVENTF_RIGHTUP;
 // Besides the mouse buttons: keys pressed and released, a wait longer than a
 // double click may take, the pointer moved off the button, back on and
 // within it, the focus given to the "&Cancel" button, and an Alt character
@@ -71,65 +55,49 @@ constexpr int SP = VK_SPACE, ALT = VK_MENU;
 // Each case starts with the pointer on the button and the focus in it.
 TEST(skinButtonInput, EventsOfMouseAndKeys) {
     const struct { const char* name; Kind kind; std::vector<int> input; Log want; } cases[] = {
-        {"left", Plain, {LD, LU}, {L"MouseDown 1 0 [0]", L"MouseUp 1 0 [2]", L"Click [0]"}},
-        {"right", Plain, {RD, RU}, {L"MouseDown 2 0 [0]", L"MouseUp 2 0 [0]"}},
-        {"middle", Plain, {MD, MU}, {L"MouseDown 4 0 [0]", L"MouseUp 4 0 [2]"}},
-        {"MouseDown sets Button 2", TurnsRight, {LD, LU}, {L"MouseUp 1 0 [0]"}},
         {"double", Plain, {LD, LU, LD, LU},
-         {L"MouseDown 1 0 [0]", L"MouseUp 1 0 [2]", L"Click [0]", L"MouseDown 1 0 [0]", L"MouseUp 1 0 [2]"}},
-        {"check box", CheckBox, {LD, LU, kPause, LD, LU},
-         {L"MouseDown 1 0 [0]", L"MouseUp 1 0 [2]", L"Click checked [2]", L"MouseDown 1 0 [2]", L"MouseUp 1 0 [2]",
-          L"Click [0]"}},
+         {L"MouseDown 1 [0]", L"MouseUp 1 [2]", L"Click [0]", L"MouseDown 1 [0]", L"MouseUp 1 [2]"}},
         {"drag off and on", Plain, {LD, kOff, kPause, kOn, LU, kIn},
-         {L"MouseDown 1 0 [0]", L"MouseOut [0]", L"MouseUp 1 0 [2]", L"Click [0]", L"MouseOver [0]"}},
-        {"Space", Plain, {down(SP), up(SP)}, {L"KeyDown 32 [0]", L"KeyPress 32 [2]", L"KeyUp 32 [2]", L"Click [0]"}},
-        {"Q within Space", Plain, {down(SP), down('Q'), up('Q'), up(SP)},
-         {L"KeyDown 32 [0]", L"KeyPress 32 [2]", L"KeyDown 81 [2]", L"KeyPress 113 [2]", L"KeyUp 81 [2]",
-          L"KeyUp 32 [2]"}},
+         {L"MouseDown 1 [0]", L"MouseOut [0]", L"MouseUp 1 [2]", L"Click [0]", L"MouseOver [0]"}},
+        // The hover timer notices the pointer has gone; entering again raises MouseOver once.
+        {"off and on", Plain, {kOff, kPause, kOn, kIn}, {L"MouseOut [0]", L"MouseOver [0]"}},
         // The access key takes the focus, so the key's release reaches the button.
         {"Alt+S after a right press", Plain, {RD, RU, kOther, down(ALT), down('S'), up('S'), up(ALT)},
-         {L"MouseDown 2 0 [0]", L"MouseUp 2 0 [0]", L"Click [0]", L"KeyUp 18 [0]"}},
-        {"S alone", Plain, {kOther, down('S'), up('S')}, {L"Click [0]", L"KeyUp 83 [0]"}},
+         {L"MouseDown 2 [0]", L"MouseUp 2 [0]", L"Click [0]", L"KeyUp 18 [0]"}},
         // The focused button's KeyPress sees a character before it counts as an access key.
-        {"S swallowed by KeyPress", OtherSwallowsKeys, {kOther, down('S'), up('S')}, {}},
         {"X made S by KeyPress", OtherTurnsXIntoS, {kOther, down('X'), up('X')}, {L"Click [0]", L"KeyUp 88 [0]"}},
-        {"S on itself", Plain, {down('S'), up('S')},
-         {L"KeyDown 83 [0]", L"KeyPress 115 [0]", L"Click [0]", L"KeyUp 83 [0]"}},
         {"Space checks", CheckBox, {down(SP), up(SP)},
          {L"KeyDown 32 [0]", L"KeyPress 32 [2]", L"KeyUp 32 [2]", L"Click checked [2]"}},
-        // "&\u00C4rger" answers Alt with "\u00E4" and "\u00C4" alike.
+        // "&\u00C4rger" answers Alt with the small letter too.
         {"Alt+\u00E4", Umlaut, {altChar(L'\u00E4')}, {L"Click [0]"}},
-        {"Alt+\u00C4", Umlaut, {altChar(L'\u00C4')}, {L"Click [0]"}},
         {"disabled", Disabled, {LD, LU, kOther, down(ALT), down('S'), up('S'), up(ALT)}, {}},
     };
     for (const auto& c : cases) {
-        OneButton t;
-        Logged other(t.host, L"other", {20, 60, 120, 85}, L"&Cancel");
-        button::skinButton& b = t.one.b;
-        if (c.kind == TurnsRight) b.events.MouseDown = [](int16_t& button, int16_t&, float&, float&) { button = 2; };
-        if (c.kind == OtherSwallowsKeys) other.b.events.KeyPress = [](int16_t& ascii) { ascii = 0; };
+        ControlHost host;
+        Logged one(host, L"one", {20, 20, 120, 45}, L"&Start game...");
+        Logged other(host, L"other", {20, 60, 120, 85}, L"&Cancel");
+        button::skinButton& b = one.b;
         if (c.kind == OtherTurnsXIntoS)
             other.b.events.KeyPress = [](int16_t& ascii) { ascii = ascii == 'x' ? 's' : ascii; };
         if (c.kind == Umlaut) b.Caption(L"&\u00C4rger");
         b.Enabled(c.kind != Disabled);
         b.CheckBoxBehaviour(c.kind == CheckBox);
-        t.pointerOnButton();
+        pointerTo(host.hwnd(), 5, 5);
+        pointerTo(b.hwnd(), 50, 12);
         SetFocus(b.hwnd());
-        t.one.log.clear();
+        one.log.clear();
         for (int in : c.input) {
             if (in == kPause) settle(GetDoubleClickTime() + 100);
-            else if (in == kOff) pointerTo(t.host.hwnd(), 5, 5);
+            else if (in == kOff) pointerTo(host.hwnd(), 5, 5);
             else if (in == kOn || in == kIn) pointerTo(b.hwnd(), in == kOn ? 40 : 60, 12);
             else if (in == kOther) SetFocus(other.b.hwnd());
             else if (in & 0x40000) PostMessageW(b.hwnd(), WM_SYSCHAR, in & 0xFFFF, 1 << 29), settle();
             else if (in > 0xFFFF) key(static_cast<WORD>(in & 0xFF), in & 0x20000);
             else mouseButton(in);
-            if ((in == LD || in == RD || in == MD) && c.kind != Disabled) {
-                EXPECT_EQ(GetCapture(), b.hwnd()) << c.name;
-            }
         }
-        EXPECT_EQ(t.log(), c.want) << c.name;
+        EXPECT_EQ(one.log, c.want) << c.name;
         EXPECT_EQ(GetCapture(), nullptr) << c.name;
+        pointerTo(host.hwnd(), 5, 5);  // left on the button, the pointer would keep its hover timer running
     }
 }
 
@@ -141,27 +109,4 @@ TEST(skinButtonInput, ArrowKeysMoveTheFocus) {
     for (WORD vk : {VK_RIGHT, VK_LEFT, VK_UP, VK_DOWN}) key(vk, false), key(vk, true), focus.push_back(GetFocus());
     EXPECT_EQ(focus, (std::vector<HWND>{c.b.hwnd(), b.b.hwnd(), a.b.hwnd(), b.b.hwnd()}));
     EXPECT_EQ(std::make_pair(a.b.state().hasFocus, b.b.state().hasFocus), std::make_pair(false, true));
-}
-
-// Entering with no button held raises MouseOver once, starts the timer and
-// shows the program's own hand; the timer notices the pointer has gone, or
-// a window laid over the button, and stops.
-TEST(skinButtonInput, Hover) {
-    OneButton t;
-    t.one.b.HandPointer(true);
-    t.pointerOnButton();
-    pointerTo(t.one.b.hwnd(), 60, 15);
-    EXPECT_EQ(t.log(), (Log{L"MouseOver [0]"}));
-    EXPECT_EQ(GetCursor(), t.one.b.MouseIcon()->icon());
-    pointerTo(t.host.hwnd(), 5, 5);
-    EXPECT_TRUE(pumpUntil([&] { return t.log().size() == 2; }, 200));
-    t.pointerOnButton();
-    RECT r;
-    GetWindowRect(t.one.b.hwnd(), &r);
-    HWND cover = CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE, L"BUTTON", L"", WS_POPUP, r.left, r.top,
-                                 r.right - r.left, r.bottom - r.top, nullptr, nullptr, nullptr, nullptr);
-    ShowWindow(cover, SW_SHOWNOACTIVATE);
-    pumpUntil([&] { return t.log().size() == 4; }, 300);
-    EXPECT_EQ(t.log(), (Log{L"MouseOver [0]", L"MouseOut [0]", L"MouseOver [0]", L"MouseOut [0]"}));
-    DestroyWindow(cover);
 }

@@ -1,23 +1,20 @@
-// The skinned button on a real host window: its properties and stored form,
-// and its painting, region and GDI objects as it comes and goes.
+// The skinned button on a real host window: its fonts, its repaint as the
+// default button, and its region and GDI objects as it comes and goes.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 
 #include "button/skinButton.h"
 #include "common/ControlHost.h"
-#include "common/TestEnv.h"
 #include "runtime/MessagePump.h"
 
 using namespace testenv;
 using button::skinButton;
-using Form = std::vector<std::wstring>;
 
 namespace {
 
 constexpr COLORREF kMarker = RGB(255, 0, 255);
-
-int32_t sysColor(int index) { return static_cast<int32_t>(GetSysColor(index)); }
 
 struct Placed {
     skinButton b;
@@ -27,154 +24,42 @@ struct Placed {
         if (type) b.ButtonType(type);
         b.show();
     }
-    // Whether a step repaints the surface now (a property write by default).
-    bool paintsOnWrite(const std::function<void()>& step = {}) {
+    // Whether a step repaints the surface at once.
+    bool paints(const std::function<void()>& step) {
         SetPixelV(b.hDC(), 1, 1, kMarker);
-        step ? step() : b.SpecialEffect(1);
+        step();
         return GetPixel(b.hDC(), 1, 1) != kMarker;
     }
 };
 
-// The stored form of a button with every value as a comparable text.
-Form storedForm(skinButton& b) {
-    Form out;
-    rt::PropertyBag bag;
-    b.save(bag);
-    for (const auto& e : bag.entries()) {
-        std::wstring v = L"object";
-        if (auto* value = std::get_if<rt::Variant>(&e.value)) v = value->toString();
-        if (auto* pic = std::get_if<rt::PictureRef>(&e.value); pic && !*pic) v = L"none";
-        out.push_back(e.key + L"=" + v);
-    }
-    return out;
-}
-
 }  // namespace
 
-TEST(skinButton, DefaultsOfANewInstanceAndOfAnEmptyBag) {
+// The button's font is a copy of the window's, and the stored form keeps a
+// copy of the button's: bolding the button's font later changes neither.
+TEST(skinButton, FontsAreCopies) {
     ControlHost host;
-    auto font = std::make_shared<rt::StdFont>(L"Arial", 10, true);
+    auto font = std::make_shared<rt::StdFont>(L"Arial", 10, false);
     host.container().setFont(font);
-    const rt::PropertyBag empty;
-    Placed fresh(host, L"skinButton1"), loaded(host, L"loaded", &empty);
-    const std::wstring face = std::to_wstring(sysColor(COLOR_BTNFACE)), text = std::to_wstring(sysColor(COLOR_BTNTEXT));
-    Form want = {L"BTYPE=2", L"TX=skinButton1", L"ENAB=True", L"FONT=object", L"COLTYPE=1", L"FOCUSR=True",
-                 L"BCOL=" + face, L"BCOLO=" + face, L"FCOL=" + text, L"FCOLO=" + text, L"MCOL=12632256",
-                 L"MPTR=0", L"MICON=none", L"PICN=none", L"PICH=none", L"UMCOL=True", L"SOFT=False", L"PICPOS=0",
-                 L"NGREY=False", L"FX=0", L"HAND=False", L"CHECK=False", L"VALUE=False"};
-    EXPECT_EQ(storedForm(fresh.b), want);
-    EXPECT_TRUE(*fresh.b.Font() == *font);
-    EXPECT_NE(fresh.b.Font(), font);  // a font of its own
-    want[1] = L"TX=";
-    want[11] = L"MPTR=1";
-    EXPECT_EQ(storedForm(loaded.b), want);
-    EXPECT_EQ(host.changes, Form{L"loaded:HAND"});  // loading notifies only through HandPointer
-}
-
-// Each keyed write notifies with its key; PicturePosition does so before it
-// repaints ("-"), the others that repaint after ("+"). Saved and loaded
-// again, every value comes back (the launcher's stored buttons show keys in
-// lower case loading alike).
-TEST(skinButton, WritesNotifyAndComeBackFromTheStoredForm) {
-    ControlHost host;
-    Placed src(host, L"src");
-    skinButton& b = src.b;
-    auto pic = rt::StdPicture::fromBitmap(CreateBitmap(2, 2, 1, 32, nullptr));
-    Form seen, want;
-    host.container().onPropertyChanged = [&](rt::UserControl&, const std::wstring& key) {
-        seen.push_back(key + (GetPixel(b.hDC(), 1, 1) != kMarker ? L"+" : L"-"));
-    };
-    const std::pair<const wchar_t*, std::function<void()>> writes[] = {
-        {L"BCOL+", [&] { b.BackColor(0x010203); }},  {L"BCOLO+", [&] { b.BackOver(0x040506); }},
-        {L"FCOL+", [&] { b.ForeColor(0x070809); }},  {L"FCOLO+", [&] { b.ForeOver(0x0A0B0C); }},
-        {L"MCOL+", [&] { b.MaskColor(0x0D0E0F); }},  {L"BTYPE+", [&] { b.ButtonType(9); }},
-        {L"TX+", [&] { b.Caption(L"Get &Hamachi ip"); }}, {L"ENAB+", [&] { b.Enabled(false); }},
-        {L"FONT+", [&] { b.Font(std::make_shared<rt::StdFont>(L"Arial", 9)); }},
-        {L"COLTYPE+", [&] { b.ColorScheme(2); }},     {L"FOCUSR+", [&] { b.ShowFocusRect(false); }},
-        {L"MPTR-", [&] { b.MousePointer(2); }},       {L"MICON-", [&] { b.MouseIcon(nullptr); }},
-        {L"HAND-", [&] { b.HandPointer(false); }},    {L"SOFT+", [&] { b.SoftBevel(true); }},
-        {L"PICN+", [&] { b.PictureNormal(pic); }},    {L"PICH-", [&] { b.PictureOver(pic); }},
-        {L"PICPOS-", [&] { b.PicturePosition(3); }},  {L"UMCOL+", [&] { b.UseMaskColor(false); }},
-        {L"NGREY+", [&] { b.UseGreyscale(true); }},   {L"FX+", [&] { b.SpecialEffect(2); }},
-        {L"CHECK+", [&] { b.CheckBoxBehaviour(true); }}, {L"VALUE+", [&] { b.Value(true); }},
-    };
-    for (const auto& [key, write] : writes) want.push_back(key), src.paintsOnWrite(write);
-    b.FontBold(true);  // font attributes have no key of their own
-    EXPECT_EQ(seen, want);
-
-    rt::PropertyBag bag, hand;
-    b.save(bag);
-    EXPECT_EQ(std::get<rt::Variant>(bag.entries()[11].value).kind(), rt::Variant::Kind::Integer);
-    Placed loaded(host, L"l", &bag);
-    want = storedForm(b);
-    want[11] = L"MPTR=1";  // the hand pointer decides the pointer, whatever was saved
-    EXPECT_EQ(storedForm(loaded.b), want);
-    EXPECT_EQ(loaded.b.FontName(), L"Arial");
-    EXPECT_EQ(loaded.b.AccessKeys(), L"h");
-    EXPECT_FALSE(IsWindowEnabled(loaded.b.hwnd()));
-    b.HandPointer(true);
-    b.save(hand);
-    Placed handLoaded(host, L"h", &hand);
-    EXPECT_EQ(handLoaded.b.MousePointer(), 99);
-    ASSERT_NE(handLoaded.b.MouseIcon(), nullptr);
-    EXPECT_EQ(handLoaded.b.MouseIcon()->type(), rt::StdPicture::Type::Cursor);
-    EXPECT_NE(handLoaded.b.MouseIcon()->icon(), LoadCursorW(nullptr, IDC_HAND));  // the program's own
-}
-
-// In design mode colour writes also set the hover colours, and ButtonType 5
-// makes the caption bold. FontSize reads rounded half to even; a
-// MousePointer outside 16 bits overflows and changes nothing.
-TEST(skinButton, WriteRules) {
-    ControlHost host;
     Placed p(host);
-    for (bool design : {false, true}) {
-        host.container().setUserMode(!design);
-        p.b.BackColor(0x111111);
-        p.b.ForeColor(0x222222);
-        p.b.ButtonType(5);
-        EXPECT_EQ(p.b.BackOver(), design ? 0x111111 : sysColor(COLOR_BTNFACE));
-        EXPECT_EQ(p.b.ForeOver(), design ? 0x222222 : sysColor(COLOR_BTNTEXT));
-        EXPECT_EQ(p.b.FontBold(), design);
-    }
-    for (auto [size, read] : {std::pair{8.25, 8}, {8.5, 8}, {9.5, 10}}) {
-        p.b.Font()->setSize(size);
-        EXPECT_EQ(p.b.FontSize(), read) << size;
-    }
     rt::PropertyBag saved;
-    p.b.FontBold(false);
     p.b.save(saved);
     p.b.FontBold(true);
-    EXPECT_FALSE(saved.ReadFont(L"FONT", nullptr)->bold());  // the bag keeps the font as it was saved
-    p.b.MousePointer(99);
-    host.changes.clear();
-    for (int32_t bad : {32768, -32769}) EXPECT_EQ(raisedError([&] { p.b.MousePointer(bad); }), 6) << bad;
-    EXPECT_EQ(p.b.MousePointer(), 99);
-    EXPECT_TRUE(host.changes.empty());
+    EXPECT_EQ(std::make_pair(font->bold(), saved.ReadFont(L"FONT", nullptr)->bold()), std::make_pair(false, false));
 }
 
-// A write repaints the button while it is shown and refreshing. Becoming or
-// ceasing to be the default button repaints, unless the button has colours
-// of its own.
-TEST(skinButton, RepaintsWhenShownRefreshedOrMadeDefault) {
+// Becoming or ceasing to be the default button repaints, unless the button
+// has colours of its own. Type 14 draws the default button's caption bold
+// through FontBold, and sets it back.
+TEST(skinButton, RepaintsWhenMadeDefault) {
     ControlHost host;
     Placed s(host);
-    EXPECT_TRUE(s.paintsOnWrite());
-    s.b.hide();
-    EXPECT_FALSE(s.paintsOnWrite());
-    s.b.show();
-    EXPECT_TRUE(s.paintsOnWrite());
-    s.b.DisableRefresh();
-    EXPECT_FALSE(s.paintsOnWrite());
-    s.b.Refresh();
-    EXPECT_TRUE(s.paintsOnWrite());
     for (int32_t scheme : {1, 2}) {
         s.b.ColorScheme(scheme);
         for (rt::UserControl* control : {static_cast<rt::UserControl*>(&s.b), static_cast<rt::UserControl*>(nullptr)})
-            EXPECT_EQ(s.paintsOnWrite([&] { host.container().setDefaultControl(control); }), scheme != 2) << scheme;
+            EXPECT_EQ(s.paints([&] { host.container().setDefaultControl(control); }), scheme != 2) << scheme;
     }
-    // Type 14 draws the default button's caption bold through FontBold, and sets it back.
     host.container().setDefaultControl(&s.b);
-    EXPECT_TRUE(s.paintsOnWrite([&] { s.b.ButtonType(14); }));
+    EXPECT_TRUE(s.paints([&] { s.b.ButtonType(14); }));
     EXPECT_EQ(std::make_pair(s.b.FontBold(), s.b.state().refreshOn), std::make_pair(false, true));
 }
 
@@ -191,36 +76,16 @@ TEST(skinButton, WindowRegionFollowsTheSize) {
     EXPECT_EQ(inside, (std::vector<bool>{true, false, false, true, false}));
 }
 
-// A transparent button copies what lies behind it once, at the size it had
-// when first shown, and gets its height back afterwards.
-TEST(skinButton, TransparentButtonCapturesTheParentOnce) {
-    ControlHost host;
-    Placed s(host, L"b", nullptr, 11, {30, 30, 90, 50});
-    ASSERT_NE(s.b.state().backgroundDC.get(), nullptr);
-    EXPECT_EQ(GetPixel(s.b.state().backgroundDC.get(), 5, 5), GetSysColor(COLOR_BTNFACE));
-    s.b.move({30, 30, 130, 80});
-    s.b.hide();
-    s.b.show();
-    BITMAP copy{};
-    GetObjectW(s.b.state().backgroundBitmap.get(), sizeof copy, &copy);
-    EXPECT_EQ(std::make_pair(copy.bmWidth, copy.bmHeight), std::make_pair(60L, 20L));
-    RECT rc;
-    GetClientRect(s.b.hwnd(), &rc);
-    EXPECT_EQ(rc.bottom, 50);
-}
-
 // Wine answers GetGuiResources with 0: the handles are counted by their owners.
 TEST(skinButton, NoGdiObjectsLeftAfterHundredsOfCycles) {
     ControlHost host;
     const long before = rt::gdiOwnedCount();
     {
         Placed s(host);
-        const int32_t types[] = {1, 3, 5, 9, 11, 13, 14, 2};
         long settled = 0;
         for (int i = 0; i < 600; ++i) {
-            s.b.ButtonType(types[i % 8]);
+            s.b.ButtonType(std::array{1, 3, 5, 9, 11, 13, 14, 2}[i % 8]);
             s.b.move({10, 10, 40 + i % 200, 20 + i % 100});
-            s.b.Refresh();
             if (i % 4 == 0) s.b.hide(), s.b.show();
             s.b.FontSize(static_cast<int16_t>(8 + i % 5));
             if (i % 50 == 0) rt::DoEvents();
