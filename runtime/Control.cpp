@@ -1,6 +1,7 @@
 #include "runtime/Control.h"
 
 #include "runtime/Form.h"
+#include "runtime/ScaleUnits.h"
 
 namespace rt {
 
@@ -22,8 +23,8 @@ void Control::Visible(bool on) {
 }
 
 RECT Control::pixelRect() const {
-    int x = twipsToPixels(left_), y = twipsToPixels(top_);
-    return {x, y, x + twipsToPixels(width_), y + twipsToPixels(height_)};
+    int x = twipsToPixelsX(left_), y = twipsToPixelsY(top_);
+    return {x, y, x + twipsToPixelsX(width_), y + twipsToPixelsY(height_)};
 }
 
 void Control::invalidate() const {

@@ -65,13 +65,19 @@ ErrorInfo describe(std::exception_ptr error) {
 }
 
 // Every form goes, with its Form_Unload; an error in one is traced and the next goes too.
-void endProgram(int32_t number) {
+void unloadEveryForm(bool finishedLoadsOnly) {
     gEnding = true;
+    Form::unloadAllForEnd(
+        [](std::exception_ptr error) {
+            ErrorInfo e = describe(error);
+            trace(L"Error (" + std::to_wstring(e.number) + L"):" + e.description + L" while ending");
+        },
+        finishedLoadsOnly);
+}
+
+void endProgram(int32_t number) {
     gExitCode = number != 0 ? number : 1;
-    Form::unloadAllForEnd([](std::exception_ptr error) {
-        ErrorInfo e = describe(error);
-        trace(L"Error (" + std::to_wstring(e.number) + L"):" + e.description + L" while ending");
-    });
+    unloadEveryForm(false);
 }
 
 }  // namespace
@@ -114,6 +120,15 @@ void reportUnhandledError(std::exception_ptr error) noexcept {
 ErrorReporter setErrorReporter(ErrorReporter r) { return std::exchange(reporter(), std::move(r)); }
 
 TraceWriter setTraceWriter(TraceWriter w) { return std::exchange(traceWriter(), std::move(w)); }
+
+// A form still in its Form_Load has shown nothing the user could change:
+// its Form_Unload would only store what its layout holds.
+void endForSession() noexcept {
+    try {
+        unloadEveryForm(true);
+    } catch (...) {
+    }
+}
 
 bool programEnding() { return gEnding; }
 

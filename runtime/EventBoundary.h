@@ -55,7 +55,13 @@ ErrorReporter setErrorReporter(ErrorReporter reporter);
 using TraceWriter = std::function<void(const std::wstring& line)>;
 TraceWriter setTraceWriter(TraceWriter writer);
 
-// True once an unhandled error has started the end: no form loads any more.
+// The Windows session is ending: every loaded form is unloaded before the
+// system ends the process (an error while doing so is only traced), and no
+// form loads any more. The exit code stays as it is.
+void endForSession() noexcept;
+
+// True once an unhandled error or the session's end has started the end: no
+// form loads any more.
 bool programEnding();
 // The exit code the program ends with (0 unless an error ended it).
 int exitCode();

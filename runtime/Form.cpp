@@ -8,6 +8,7 @@
 #include "runtime/EventBoundary.h"
 #include "runtime/Handles.h"
 #include "runtime/MessagePump.h"
+#include "runtime/ScaleUnits.h"
 #include "runtime/ScreenBitmap.h"
 
 namespace rt {
@@ -94,7 +95,7 @@ void Form::createWindow() {
     DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     if (layout_.minButton) style |= WS_MINIMIZEBOX;
     if (layout_.maxButton) style |= WS_MAXIMIZEBOX;
-    RECT r{0, 0, twipsToPixels(layout_.clientWidthTwips), twipsToPixels(layout_.clientHeightTwips)};
+    RECT r{0, 0, twipsToPixelsX(layout_.clientWidthTwips), twipsToPixelsY(layout_.clientHeightTwips)};
     AdjustWindowRectEx(&r, style, FALSE, WS_EX_CONTROLPARENT);
     if (!create(kFormClass, WS_EX_CONTROLPARENT, style, layout_.caption.c_str(), CW_USEDEFAULT, CW_USEDEFAULT,
                 r.right - r.left, r.bottom - r.top))
@@ -116,6 +117,7 @@ void Form::Load() {
     setIcons();
     EventScope scope;
     bindEvents();
+    Busy loading(loading_);
     Form_Load();
 }
 
@@ -211,12 +213,12 @@ void Form::onDestroyed() {
     PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
 }
 
-void Form::unloadAllForEnd(const std::function<void(std::exception_ptr)>& onError) {
+void Form::unloadAllForEnd(const std::function<void(std::exception_ptr)>& onError, bool finishedLoadsOnly) {
     auto forms = loadedList();
     for (auto f = forms.rbegin(); f != forms.rend(); ++f) {
         if (!isLoadedForm(*f)) continue;
         try {
-            (*f)->Unload();
+            if (!finishedLoadsOnly || !(*f)->loading_) (*f)->Unload();
         } catch (...) {
             onError(std::current_exception());
         }
@@ -318,7 +320,7 @@ void Form::PopupMenu(const std::wstring& name, int xTwips, int yTwips) {
         AppendMenuW(popup.get(), MF_STRING | (m->Enabled() ? MF_ENABLED : MF_GRAYED), listed.size(),
                     m->Caption().c_str());
     }
-    POINT at{twipsToPixels(xTwips), twipsToPixels(yTwips)};
+    POINT at{twipsToPixelsX(xTwips), twipsToPixelsY(yTwips)};
     ClientToScreen(hwnd(), &at);
     UINT chosen =
         TrackPopupMenu(popup.get(), TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, hwnd(), nullptr);
@@ -392,6 +394,12 @@ void Form::onMouseButton(UINT msg, LPARAM lParam) {
 LRESULT Form::onMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_CLOSE: Unload(); return 0;
+        // No form holds the session back; once it really ends, every form
+        // unloads before the system ends the process.
+        case WM_QUERYENDSESSION: return TRUE;
+        case WM_ENDSESSION:
+            if (wParam) endForSession();
+            return 0;
         case WM_ERASEBKGND: return 1;
         case WM_PAINT: onPaint(); return 0;
         case WM_COMMAND:

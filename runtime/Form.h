@@ -89,8 +89,11 @@ public:
     // Forms currently loaded in this process; the message loop ends with the last.
     static int loadedForms();
     // Unloads every loaded form whatever its Form_Unload says; an error in
-    // one is handed to `onError` and the next form goes all the same.
-    static void unloadAllForEnd(const std::function<void(std::exception_ptr)>& onError);
+    // one is handed to `onError` and the next form goes all the same. With
+    // `finishedLoadsOnly`, a form whose Form_Load has not returned goes
+    // without its Form_Unload.
+    static void unloadAllForEnd(const std::function<void(std::exception_ptr)>& onError,
+                                bool finishedLoadsOnly = false);
 
 protected:
     // Binds the events of the fresh controls, before Form_Load.
@@ -139,6 +142,7 @@ private:
     FormLayout layout_;
     std::unique_ptr<Content> content_;
     bool unloading_ = false;
+    bool loading_ = false;  // in Form_Load
     HWND lastFocus_ = nullptr;
     Control* pressed_ = nullptr;
     std::vector<HWND> disabledByModal_;

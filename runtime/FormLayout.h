@@ -1,6 +1,7 @@
 #pragma once
 // A form's stored description as data: the window, its controls and its
-// menus. Positions and sizes are in twips (15 to the pixel).
+// menus. Positions and sizes are in twips: 1440 to the inch, so 15 to the
+// pixel on a 96 DPI screen and 12 on a 120 DPI one (ScaleUnits converts).
 #include <windows.h>
 
 #include <cstdint>
@@ -15,9 +16,6 @@
 namespace rt {
 
 class UserControl;
-
-constexpr int kTwipsPerPixel = 15;
-inline int twipsToPixels(int twips) { return twips / kTwipsPerPixel; }
 
 enum class ControlKind { Label, TextBox, CheckBox, Image, ListBox, Line, User };
 

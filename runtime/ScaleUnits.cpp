@@ -8,6 +8,7 @@ namespace rt {
 namespace {
 
 constexpr double kHimetricPerInch = 2540.0;
+constexpr int kTwipsPerInch = 1440;
 
 float convert(float value, ScaleModeConstants from, ScaleModeConstants to, int perInch) {
     const double pixels = from == vbHimetric ? static_cast<double>(value) * perInch / kHimetricPerInch : value;
@@ -35,6 +36,18 @@ float ScaleX(float width, ScaleModeConstants fromScale, ScaleModeConstants toSca
 
 float ScaleY(float height, ScaleModeConstants fromScale, ScaleModeConstants toScale) {
     return convert(height, fromScale, toScale, screenPixelsPerInch(LOGPIXELSY));
+}
+
+int twipsToPixelsX(int twips) { return twips * screenPixelsPerInch(LOGPIXELSX) / kTwipsPerInch; }
+
+int twipsToPixelsY(int twips) { return twips * screenPixelsPerInch(LOGPIXELSY) / kTwipsPerInch; }
+
+float pixelsToTwipsX(int pixels) {
+    return static_cast<float>(pixels) * kTwipsPerInch / static_cast<float>(screenPixelsPerInch(LOGPIXELSX));
+}
+
+float pixelsToTwipsY(int pixels) {
+    return static_cast<float>(pixels) * kTwipsPerInch / static_cast<float>(screenPixelsPerInch(LOGPIXELSY));
 }
 
 }  // namespace rt

@@ -1,6 +1,7 @@
 #pragma once
-// Unit conversion of widths and heights between pixels and HIMETRIC
-// (0.01 mm) at the screen's resolution, as controls offer it.
+// Unit conversion at the screen's resolution: widths and heights between
+// pixels and HIMETRIC (0.01 mm), as controls offer it, and the twips
+// (1440 to the inch) of the forms' layouts to and from pixels.
 #include <cstdint>
 
 namespace rt {
@@ -13,5 +14,12 @@ int screenPixelsPerInch(int index);
 
 float ScaleX(float width, ScaleModeConstants fromScale, ScaleModeConstants toScale);
 float ScaleY(float height, ScaleModeConstants fromScale, ScaleModeConstants toScale);
+
+// Twips to whole pixels (the part of a pixel left over is dropped) and
+// pixels to twips, along x or y.
+int twipsToPixelsX(int twips);
+int twipsToPixelsY(int twips);
+float pixelsToTwipsX(int pixels);
+float pixelsToTwipsY(int pixels);
 
 }  // namespace rt

@@ -6,6 +6,7 @@
 
 #include "runtime/ControlNavigation.h"
 #include "runtime/RuntimeError.h"
+#include "runtime/ScaleUnits.h"
 #include "runtime/ScreenBitmap.h"
 
 namespace rt {
@@ -30,8 +31,8 @@ int16_t buttonsHeld(WPARAM keys) {
 }
 
 // Event positions are in twips, as the container measures.
-float twipsX(LPARAM lParam) { return static_cast<float>(GET_X_LPARAM(lParam) * 15); }
-float twipsY(LPARAM lParam) { return static_cast<float>(GET_Y_LPARAM(lParam) * 15); }
+float twipsX(LPARAM lParam) { return pixelsToTwipsX(GET_X_LPARAM(lParam)); }
+float twipsY(LPARAM lParam) { return pixelsToTwipsY(GET_Y_LPARAM(lParam)); }
 
 }  // namespace
 
@@ -238,21 +239,20 @@ void UserControl::onButtonDown(int16_t button, LPARAM lParam, WPARAM keys) {
     if (GetFocus() != hwnd()) SetFocus(hwnd());
     SetCapture(hwnd());
     pressedButton_ = button;
-    afterDoubleClick_ = false;
     UserControl_MouseDown(button, shiftFromKeys(keys), twipsX(lParam), twipsY(lParam));
 }
 
-// A release over the window of the button that was pressed there is a click;
-// the release that ends a double click is not.
+// A release over the window of the button that was pressed there is a click,
+// also the one after the second press of a double click: a quick second
+// click counts, as it does on the platform's own push buttons.
 void UserControl::onButtonUp(int16_t button, LPARAM lParam, WPARAM keys) {
     if (buttonsHeld(keys) == 0 && GetCapture() == hwnd()) ReleaseCapture();
     UserControl_MouseUp(button, shiftFromKeys(keys), twipsX(lParam), twipsY(lParam));
     POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     RECT rc{};
     GetClientRect(hwnd(), &rc);
-    bool click = button == pressedButton_ && !afterDoubleClick_ && PtInRect(&rc, p);
+    bool click = button == pressedButton_ && PtInRect(&rc, p);
     if (button == pressedButton_) pressedButton_ = 0;
-    afterDoubleClick_ = false;
     if (click) UserControl_Click();
 }
 
@@ -300,7 +300,6 @@ LRESULT UserControl::onMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDBLCLK:
             SetCapture(hwnd());
             pressedButton_ = vbLeftButton;
-            afterDoubleClick_ = true;
             UserControl_DblClick();
             return 0;
         case WM_MOUSEMOVE: onMouseMove(lParam, wParam); return 0;

@@ -143,7 +143,6 @@ private:
     std::wstring accessKeys_;
 
     int16_t pressedButton_ = 0;  // the button whose release may make a click
-    bool afterDoubleClick_ = false;
 };
 
 }  // namespace rt

@@ -55,8 +55,9 @@ constexpr int SP = VK_SPACE, ALT = VK_MENU;
 // Each case starts with the pointer on the button and the focus in it.
 TEST(skinButtonInput, EventsOfMouseAndKeys) {
     const struct { const char* name; Kind kind; std::vector<int> input; Log want; } cases[] = {
+        // The second press of a double click comes as the double-click handling; its release clicks too.
         {"double", Plain, {LD, LU, LD, LU},
-         {L"MouseDown 1 [0]", L"MouseUp 1 [2]", L"Click [0]", L"MouseDown 1 [0]", L"MouseUp 1 [2]"}},
+         {L"MouseDown 1 [0]", L"MouseUp 1 [2]", L"Click [0]", L"MouseDown 1 [0]", L"MouseUp 1 [2]", L"Click [0]"}},
         {"drag off and on", Plain, {LD, kOff, kPause, kOn, LU, kIn},
          {L"MouseDown 1 [0]", L"MouseOut [0]", L"MouseUp 1 [2]", L"Click [0]", L"MouseOver [0]"}},
         // The hover timer notices the pointer has gone; entering again raises MouseOver once.

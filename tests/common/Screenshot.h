@@ -40,10 +40,17 @@ public:
     // True when `area` (client pixels) shows exactly what `draw` paints there
     // over the bitmap `background` (a resource of this program) placed at 0, 0.
     bool shows(RECT area, int background, const std::function<void(HDC)>& draw) const {
-        std::vector<uint32_t> expected = pixelsDrawn([&](HDC dc) {
+        return showsPainted(area, [&](HDC dc) {
             rt::drawPicture(dc, *rt::StdPicture::fromBitmapResource(background), 0, 0);
             draw(dc);
         });
+    }
+
+    // True when `area` (client pixels) shows exactly what `draw` paints
+    // there on a canvas of the same size, background included.
+    bool showsPainted(RECT area, const std::function<void(HDC)>& draw) const {
+        if (area.left < 0 || area.top < 0 || area.right > width_ || area.bottom > height_) return false;
+        std::vector<uint32_t> expected = pixelsDrawn(draw);
         for (int y = area.top; y < area.bottom; ++y)
             for (int x = area.left; x < area.right; ++x)
                 if (expected[y * width_ + x] != pixels_[y * width_ + x]) return false;

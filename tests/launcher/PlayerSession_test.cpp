@@ -1,0 +1,304 @@
+// What a player's session brings beyond single clicks: a quick second click
+// on a button, the end of the Windows session, a screen at 120 DPI.
+// ctest-serial
+#include <gtest/gtest.h>
+#include <shlwapi.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "button/skinButton.h"
+#include "common/LauncherProcess.h"
+#include "common/Screenshot.h"
+#include "common/TestAdapters.h"
+#include "launcher/frmMain.h"
+#include "launcher/frmSelect.h"
+#include "launcher/modMain.h"
+#include "resources/ResourceIds.h"
+#include "runtime/Ansi.h"
+#include "runtime/Image.h"
+#include "support/cPathExt.h"
+
+using namespace testenv;
+
+namespace {
+
+// Client pixels of the main window's controls at 96 DPI (top left corners).
+constexpr POINT kIpBox{104, 128}, kHamachiIp{240, 152}, kNoSound{104, 224}, kNoIntro{104, 240},
+    kOverridePort{104, 256}, kPortBox{240, 256}, kDirectIp{104, 272};
+
+std::wstring hamachiFolder() { return modMain::oPathExt().getSpecialPath(26) + L"\\Hamachi"; }
+
+// Two left clicks in the middle of `button`: the second 100 ms after the
+// first press, once `firstHandled` holds (and `between` has run), at the
+// same point and within the system's double-click time, so that the system
+// makes the second press a double-click press.
+void quickClicks(HWND button, const std::function<bool()>& firstHandled, const std::function<void()>& between = {}) {
+    RECT r{};
+    GetWindowRect(button, &r);
+    const POINT middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    settle(GetDoubleClickTime() + 50);  // the first press is a plain one
+    sendClick(middle);
+    const DWORD first = GetTickCount();
+    ASSERT_TRUE(pumpUntil(firstHandled, 2000));
+    if (between) between();
+    pumpUntil([&] { return GetTickCount() - first >= 100; }, 200);
+    ASSERT_LT(GetTickCount() - first, GetDoubleClickTime());
+    sendClick(middle);
+}
+
+// One of the launcher's windows with its buttons' Clicks counted instead of
+// acted on, and its load and unload doing nothing.
+template <typename Window>
+struct Counted : Window {
+    std::vector<std::wstring> names;
+    std::map<std::wstring, int> clicks;
+    std::map<std::wstring, std::vector<float>> downs;  // X + Y of each MouseDown
+    explicit Counted(std::vector<std::wstring> buttons) : names(std::move(buttons)) {}
+    void bindEvents() override {
+        Window::bindEvents();
+        for (const std::wstring& name : names) {
+            auto& b = this->template userControl<button::skinButton>(name);
+            b.events.Click = [this, name] { ++clicks[name]; };
+            b.events.MouseDown = [this, name](int16_t&, int16_t&, float& x, float& y) { downs[name].push_back(x + y); };
+        }
+    }
+    void Form_Load() override {}
+    void Form_Unload(int&) override {}
+};
+
+template <typename Window>
+void expectTwoClicksOnEachButton(Counted<Window>& form) {
+    form.Show();
+    SetForegroundWindow(form.hwnd());
+    settle();
+    for (const std::wstring& name : form.names) {
+        quickClicks(form.template userControl<button::skinButton>(name).hwnd(), [&] { return form.clicks[name] == 1; });
+        pumpUntil([&] { return form.clicks[name] == 2; }, 2000);
+        EXPECT_EQ(form.clicks[name], 2) << rt::toAnsi(name);
+        // The second MouseDown is the double-click handling's, at 0, 0.
+        EXPECT_EQ(form.downs[name].size(), 2u) << rt::toAnsi(name);
+        EXPECT_EQ(form.downs[name].back(), 0.0f) << rt::toAnsi(name);
+    }
+    form.Unload();
+}
+
+struct PlayerSession : ::testing::Test {
+    std::unique_ptr<LauncherProcess> app;
+    HWND main = nullptr;
+
+    void SetUp() override {
+        if (!adaptersControllable()) GTEST_SKIP() << "not inside the suite's network namespace";
+        clean();
+    }
+    void TearDown() override {
+        app.reset();
+        clean();
+        setTestAdapters({});
+    }
+    static void clean() {
+        regDeleteTree(HKEY_CURRENT_USER, kSettingsKey);
+        removeTree(hamachiFolder());
+    }
+    static auto setting(const char* name) { return regStored(HKEY_CURRENT_USER, kSettingsKey, name); }
+
+    // Starts the program with these adapter addresses; its main window unless the dialog comes first.
+    void start(const std::vector<std::string>& adapters, bool expectDialog = false) {
+        ASSERT_EQ(setTestAdapters(adapters).substr(0, 2), "ok");
+        app = std::make_unique<LauncherProcess>();
+        ASSERT_TRUE(app->started());
+        if (expectDialog) return;
+        main = app->window(kMainCaption);
+        ASSERT_NE(main, nullptr);
+    }
+    HWND at(POINT p) const { return childAt(main, p.x, p.y); }
+    std::wstring ipText() const { return textOf(at(kIpBox)); }
+    void clickOn(POINT p) const { click(main, p.x + 4, p.y + 4); }
+
+    // What the system sends at log-off: the question to each of the
+    // program's windows, then the end to each; true when all agreed.
+    bool endSession() const {
+        const HWND windows[] = {app->anyWindow(L"Select ip"), app->anyWindow(kMainCaption)};
+        bool agreed = true;
+        for (UINT msg : {WM_QUERYENDSESSION, WM_ENDSESSION})
+            for (HWND w : windows) {
+                DWORD_PTR answer = 0;
+                if (!IsWindow(w)) continue;
+                SendMessageTimeoutW(w, msg, msg == WM_ENDSESSION, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &answer);
+                if (msg == WM_QUERYENDSESSION) agreed = agreed && answer;
+            }
+        return agreed;
+    }
+};
+
+// The screen at 120 DPI for the programs started while it lives (Wine reads
+// LogPixels when a process starts); afterwards the value as it was.
+class ScreenAt120Dpi {
+public:
+    ScreenAt120Dpi() { regStore(HKEY_CURRENT_USER, kDesktop, "LogPixels", {REG_DWORD, std::string("\x78\0\0\0", 4)}); }
+    ~ScreenAt120Dpi() {
+        if (before_)
+            regStore(HKEY_CURRENT_USER, kDesktop, "LogPixels", *before_);
+        else
+            SHDeleteValueA(HKEY_CURRENT_USER, kDesktop, "LogPixels");
+    }
+
+private:
+    static constexpr char kDesktop[] = "Control Panel\\Desktop";
+    std::optional<RegValue> before_ = regStored(HKEY_CURRENT_USER, kDesktop, "LogPixels");
+};
+
+// At 120 DPI a pixel is 12 twips; Arial and MS Sans Serif 8.25 pt are 14
+// pixels high, Arial 13.5 pt 23.
+RECT at120Dpi(rt::TwipsRect t) {
+    return {t.left / 12, t.top / 12, t.left / 12 + t.width / 12, t.top / 12 + t.height / 12};
+}
+rt::unique_hfont fontAt120Dpi(const wchar_t* face, int pixels) {
+    return rt::unique_hfont(
+        CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, face));
+}
+
+// The block `text` takes when the platform wraps it to the width of `room`.
+RECT textBlock(const wchar_t* text, HFONT font, RECT room) {
+    rt::unique_hdc dc(CreateCompatibleDC(nullptr));
+    rt::select_object into(dc.get(), font);
+    DrawTextW(dc.get(), text, -1, &room, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_CALCRECT);
+    return room;
+}
+
+struct LabelRow {
+    const wchar_t* text;
+    rt::TwipsRect at;
+    const wchar_t* face;
+    int pixels;
+};
+
+// True when `label` fits its rectangle and the window shows it there whole,
+// over what `background` paints.
+bool showsWhole(HWND window, const LabelRow& label, const std::function<void(HDC)>& background) {
+    RECT r = at120Dpi(label.at);
+    rt::unique_hfont font = fontAt120Dpi(label.face, label.pixels);
+    RECT block = textBlock(label.text, font.get(), r);
+    if (block.right > r.right || block.bottom > r.bottom) return false;
+    return waitFor([&] {
+        return Screenshot(window).showsPainted(block, [&](HDC dc) {
+            background(dc);
+            rt::select_object into(dc, font.get());
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+            DrawTextW(dc, label.text, -1, &r, DT_LEFT | DT_TOP | DT_WORDBREAK);
+        });
+    });
+}
+
+// Each button has its size at 120 DPI, and its caption fits beside its
+// 16-pixel picture (one pixel in from each edge).
+void expectCaptionsFit(HWND window, std::initializer_list<std::pair<const wchar_t*, rt::TwipsRect>> buttons) {
+    for (auto [caption, twips] : buttons) {
+        RECT r = at120Dpi(twips), client{};
+        HWND button = childAt(window, r.left, r.top);
+        ASSERT_TRUE(button && GetClientRect(button, &client)) << rt::toAnsi(caption);
+        EXPECT_EQ(std::make_pair(client.right, client.bottom), std::make_pair(r.right - r.left, r.bottom - r.top));
+        RECT room{16 + 1, 1, client.right - 2, client.bottom - 2};
+        RECT block = textBlock(caption, fontAt120Dpi(L"Arial", 14).get(), room);
+        EXPECT_TRUE(block.right <= room.right && block.bottom <= room.bottom) << rt::toAnsi(caption);
+    }
+}
+
+}  // namespace
+
+TEST_F(PlayerSession, OptionsChangedInTheRunAreSavedWhenTheSessionEnds) {
+    start({"-"});
+    clickOn(kNoSound);
+    clickOn(kNoIntro);
+    clickOn(kOverridePort);
+    ASSERT_TRUE(waitFor([&] { return IsWindowEnabled(at(kPortBox)); }));
+    clickOn(kPortBox);
+    typeText(L"2300");
+    clickOn(kDirectIp);
+    ASSERT_TRUE(waitFor([&] { return SendMessageW(at(kDirectIp), BM_GETCHECK, 0, 0) == BST_UNCHECKED; }));
+    EXPECT_EQ(textOf(at(kPortBox)), L"2300");
+
+    EXPECT_TRUE(endSession());
+    for (auto [name, text] : {std::pair{"NoSound", "True"}, {"NoIntro", "False"}, {"OverridePort", "True"},
+                              {"OverridePortValue", "2300"}, {"DirectIpConnectivity", "False"}})
+        EXPECT_EQ(setting(name), sz(text)) << name;
+    EXPECT_TRUE(app->ended());
+}
+
+// The main window is still loading behind the first dialog: nothing shown
+// could have been changed, so nothing is stored over the options.
+TEST_F(PlayerSession, TheSessionEndingDuringTheFirstDialogKeepsTheStoredOptions) {
+    regStore(HKEY_CURRENT_USER, kSettingsKey, "NoSound", sz("True"));
+    regStore(HKEY_CURRENT_USER, kSettingsKey, "OverridePortValue", sz("2300"));
+    start({"192.168.0.5", "5.12.34.56"}, true);
+    ASSERT_NE(app->window(L"Select ip"), nullptr);
+    EXPECT_TRUE(endSession());
+    EXPECT_TRUE(app->ended());
+    EXPECT_EQ(setting("NoSound"), sz("True"));
+    EXPECT_EQ(setting("OverridePortValue"), sz("2300"));
+    EXPECT_EQ(setting("NoIntro"), std::nullopt);
+}
+
+TEST(QuickSecondClick, CountsOnEveryButtonOfBothWindows) {
+    Counted<frmMain> main({L"cmdPublicIp", L"cmdHamachiIp", L"cmdStart", L"cmdExit"});
+    expectTwoClicksOnEachButton(main);
+    Counted<frmSelect> dialog({L"cmdOk", L"cmdCancel"});
+    expectTwoClicksOnEachButton(dialog);
+}
+
+TEST_F(PlayerSession, TwoQuickClicksOnGetHamachiIpReadTheIniTwice) {
+    const std::wstring ini = hamachiFolder() + L"\\Hamachi.ini";
+    CreateDirectoryW(hamachiFolder().c_str(), nullptr);
+    writeFile(ini, "[Hamachi]\r\nIP=5.1.1.1,5.0.0.0\r\n");
+    start({"-"});
+    quickClicks(
+        at(kHamachiIp), [&] { return ipText() == L"5.1.1.1"; },
+        [&] { writeFile(ini, "[Hamachi]\r\nIP=5.2.2.2,5.0.0.0\r\n"); });
+    EXPECT_TRUE(waitFor([&] { return ipText() == L"5.2.2.2"; })) << rt::toAnsi(ipText());
+}
+
+TEST_F(PlayerSession, At120DpiTheLayoutsGrowWithTheirTexts) {
+    ScreenAt120Dpi dpi;
+    start({"192.168.0.5", "5.12.34.56"}, true);
+    HWND dialog = app->window(L"Select ip");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(Screenshot(dialog).width() * 1000 + Screenshot(dialog).height(), 261201);
+    auto face = [](HDC dc) {
+        RECT all{0, 0, 1000, 1000};
+        FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+    };
+    EXPECT_TRUE(
+        showsWhole(dialog, {L"Select the desired ip address:", {120, 240, 2895, 255}, L"MS Sans Serif", 14}, face));
+    expectCaptionsFit(dialog, {{L"&Ok", {720, 1920, 1095, 375}}, {L"&Cancel", {1920, 1920, 1095, 375}}});
+    RECT listAt = at120Dpi({120, 600, 2895, 1230}), list{};
+    HWND lstIps = childAt(dialog, listAt.left, listAt.top);
+    ASSERT_TRUE(lstIps && GetClientRect(lstIps, &list));
+    EXPECT_EQ(SendMessageW(lstIps, LB_GETCOUNT, 0, 0), 2);
+    EXPECT_LE(2 * SendMessageW(lstIps, LB_GETITEMHEIGHT, 0, 0), list.bottom);
+    EXPECT_TRUE(Screenshot(dialog, true).save(L"select-ip-dialog-120dpi"));
+
+    click(dialog, 720 / 12 + 20, 1920 / 12 + 12);  // "&Ok"
+    main = app->window(kMainCaption);
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(Screenshot(main).width() * 1000 + Screenshot(main).height(), 761610);
+    auto background = [](HDC dc) { rt::drawPicture(dc, *rt::StdPicture::fromBitmapResource(IDB_BACKGROUND), 0, 0); };
+    const LabelRow labels[] = {
+        {L"Please type your ip address in the textbox below.", {1560, 1560, 3975, 255}, L"Arial", 14},
+        {L"Enter the desired ip address", {1560, 840, 7335, 375}, L"Arial", 23},
+        {L"Warnings", {1560, 4680, 3975, 255}, L"Arial", 14},
+        {L"Additional", {1560, 3000, 3975, 255}, L"Arial", 14},
+        {L"No intro video", {1920, 3600, 3615, 255}, L"Arial", 14},
+        {L"OverridePort", {1920, 3840, 3615, 255}, L"Arial", 14},
+        {L"No sound", {1920, 3360, 3615, 255}, L"Arial", 14},
+        {L"Direct IP Connectivity", {1920, 4080, 3615, 255}, L"Arial", 14},
+    };
+    for (const LabelRow& label : labels) EXPECT_TRUE(showsWhole(main, label, background)) << rt::toAnsi(label.text);
+    expectCaptionsFit(main, {{L"Get &public ip", {1560, 2280, 1935, 375}},
+                             {L"Get &Hamachi ip", {3600, 2280, 1935, 375}},
+                             {L"&Start game...", {5160, 6360, 1695, 375}},
+                             {L"&Exit", {6960, 6360, 1695, 375}}});
+    EXPECT_TRUE(Screenshot(main, true).save(L"main-window-120dpi"));
+}
