@@ -107,6 +107,19 @@ void Form::Load() {
     if (isLoaded() || programEnding()) return;
     createWindow();
     if (!isLoaded()) return;
+    try {
+        createContent();
+    } catch (...) {
+        // Half a form is none: what was made goes, and the caller gets the error.
+        destroyWindow();
+        throw;
+    }
+    EventScope scope;
+    bindEvents();
+    Form_Load();
+}
+
+void Form::createContent() {
     content_ = std::make_unique<Content>();
     content_->font = layout_.font ? layout_.font : std::make_shared<StdFont>();
     content_->container = std::make_unique<ControlContainer>(hwnd());
@@ -114,9 +127,6 @@ void Form::Load() {
     createControls();
     createMenus();
     setIcons();
-    EventScope scope;
-    bindEvents();
-    Form_Load();
 }
 
 // Windows are made in Tab order, the order the keyboard follows between them.
