@@ -108,6 +108,20 @@ void Form::Load() {
     if (isLoaded() || programEnding()) return;
     createWindow();
     if (!isLoaded()) return;
+    try {
+        createContent();
+    } catch (...) {
+        // Half a form is none: what was made goes, and the caller gets the error.
+        destroyWindow();
+        throw;
+    }
+    EventScope scope;
+    bindEvents();
+    Busy loading(loading_);
+    Form_Load();
+}
+
+void Form::createContent() {
     content_ = std::make_unique<Content>();
     content_->font = layout_.font ? layout_.font : std::make_shared<StdFont>();
     content_->container = std::make_unique<ControlContainer>(hwnd());
@@ -115,10 +129,6 @@ void Form::Load() {
     createControls();
     createMenus();
     setIcons();
-    EventScope scope;
-    bindEvents();
-    Busy loading(loading_);
-    Form_Load();
 }
 
 // Windows are made in Tab order, the order the keyboard follows between them.

@@ -123,6 +123,7 @@ private:
     template <typename T>
     T& named(std::vector<std::unique_ptr<T>> Content::*list, const std::wstring& name, int16_t index);
     void createWindow();
+    void createContent();
     void createControls();
     void createMenus();
     void setIcons();

@@ -7,4 +7,9 @@ std::atomic<long>& gdiOwnedCount() {
     return count;
 }
 
+// A deleted handle names no object any more.
+bool deleteGdiObject(HGDIOBJ h) { return DeleteObject(h) && GetObjectType(h) == 0; }
+
+bool deleteDC(HDC h) { return DeleteDC(h) && GetObjectType(h) == 0; }
+
 }  // namespace rt

@@ -9,8 +9,12 @@
 namespace rt {
 
 // Live GDI objects created through these owners (GetGuiResources is a stub
-// under Wine, so leaks are counted here).
+// under Wine, so leaks are counted here). An object still selected into a
+// DC is not deleted (Wine only marks it), so it stays counted.
 std::atomic<long>& gdiOwnedCount();
+// Deletes a GDI object or a DC; true when the handle is really gone.
+bool deleteGdiObject(HGDIOBJ h);
+bool deleteDC(HDC h);
 
 template <typename H, typename Close, bool CountsGdi = false>
 class unique_handle {
@@ -37,22 +41,27 @@ public:
         return std::exchange(h_, H{});
     }
     void reset(H h = H{}) {
-        if (h_) {
-            Close{}(h_);
-            if constexpr (CountsGdi) --gdiOwnedCount();
-        }
+        if (h_) close();
         h_ = h;
         if constexpr (CountsGdi) if (h_) ++gdiOwnedCount();
     }
 
 private:
+    void close() {
+        if constexpr (CountsGdi) {
+            if (Close{}(h_)) --gdiOwnedCount();
+        } else {
+            Close{}(h_);
+        }
+    }
+
     H h_{};
 };
 
 struct CloseHKey { void operator()(HKEY h) const { RegCloseKey(h); } };
 struct CloseFile { void operator()(HANDLE h) const { if (h != INVALID_HANDLE_VALUE) CloseHandle(h); } };
-struct CloseGdi { void operator()(HGDIOBJ h) const { DeleteObject(h); } };
-struct CloseDC { void operator()(HDC h) const { DeleteDC(h); } };
+struct CloseGdi { bool operator()(HGDIOBJ h) const { return deleteGdiObject(h); } };
+struct CloseDC { bool operator()(HDC h) const { return deleteDC(h); } };
 struct CloseIcon { void operator()(HICON h) const { DestroyIcon(h); } };
 struct CloseFind { void operator()(HANDLE h) const { if (h != INVALID_HANDLE_VALUE) FindClose(h); } };
 struct CloseMenu { void operator()(HMENU h) const { DestroyMenu(h); } };

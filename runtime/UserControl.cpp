@@ -154,6 +154,7 @@ void UserControl::resizeSurface(int width, int height) {
     height = std::max<int>(height, surfaceSize_.cy);
     unique_hdc_window screen(hwnd());
     unique_hbitmap bigger = screenBitmap(screen.get(), width, height);
+    if (!bigger) return;  // no room for it: the old surface stays, at its own size
     unique_hdc copy(CreateCompatibleDC(screen.get()));
     {
         select_object into(copy.get(), bigger.get());

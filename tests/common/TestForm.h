@@ -24,7 +24,8 @@ inline constexpr COLORREF kBackground = RGB(0, 64, 255), kRed = RGB(255, 0, 0);
 
 class TestForm : public rt::Form {
 public:
-    TestForm() : rt::Form(layout()) {}
+    // `change` alters the layout first (a bad stored property, say).
+    explicit TestForm(const std::function<void(rt::FormLayout&)>& change = {}) : rt::Form(layout(change)) {}
     std::vector<std::wstring> events;
     // Run after the standard bindings, for a test's own; and in Form_Unload.
     std::function<void(TestForm&)> bind;
@@ -59,7 +60,7 @@ private:
             CreateDIBitmap(screen.get(), &info.bmiHeader, CBM_INIT, pixels.data(), &info, DIB_RGB_COLORS));
     }
 
-    static rt::FormLayout layout() {
+    static rt::FormLayout layout(const std::function<void(rt::FormLayout&)>& change) {
         using rt::ControlKind;
         rt::PropertyBag go;
         go.WriteProperty(L"tx", rt::Variant(L"&Go"));
@@ -87,6 +88,7 @@ private:
             {.name = L"mnuItem", .index = 3, .caption = L"Three", .parent = L"mnuTop"},
         };
         // clang-format on
+        if (change) change(l);
         return l;
     }
 };

@@ -2,6 +2,7 @@
 // run beside other tests): many cycles cost nothing lasting.
 #include <gtest/gtest.h>
 
+#include "common/TestEnv.h"
 #include "common/TestForm.h"
 #include "runtime/MessagePump.h"
 
@@ -22,4 +23,16 @@ TEST(FormLifecycle, FiveHundredCyclesLeaveNoHandlesNoWindowsAndNoLoadedForm) {
     }
     EXPECT_EQ(std::make_tuple(rt::gdiOwnedCount().load(), threadWindowCount(), rt::Form::loadedForms()),
               std::make_tuple(gdi, windows, forms));
+}
+
+// The button (fourth in Tab order) finds a text where its font is stored:
+// the error reaches the caller, and nothing of the form stays.
+TEST(FormLifecycle, AControlThatCannotReadItsStoredFormLeavesNothingLoaded) {
+    TestForm f([](rt::FormLayout& l) { l.controls[2].properties.WriteProperty(L"FONT", rt::Variant(L"Arial")); });
+    long gdi = rt::gdiOwnedCount();
+    int windows = threadWindowCount(), forms = rt::Form::loadedForms();
+    EXPECT_EQ(raisedError([&] { f.Show(); }), rt::errTypeMismatch);
+    EXPECT_EQ(std::make_tuple(f.isLoaded(), f.events.size(), rt::Form::loadedForms(), threadWindowCount()),
+              std::make_tuple(false, size_t{0}, forms, windows));
+    EXPECT_EQ(rt::gdiOwnedCount(), gdi);
 }

@@ -5,6 +5,9 @@
 
 #include <objbase.h>
 
+#include <new>
+#include <stdexcept>
+
 #include "button/skinButton.h"
 #include "common/ControlHost.h"
 #include "common/TestEnv.h"
@@ -49,22 +52,42 @@ TEST(FormLifecycle, AButtonWhoseWindowIsDestroyedStopsItsHoverTimer) {
 }
 
 // The error reaches no system frame: it is reported, and the program ends in
-// order, every form unloading (an error while ending is only traced).
+// order, every form unloading (an error while ending is only traced). An
+// exception of another kind is reported as well.
 TEST(EventBoundary, AnErrorNoHandlerTookIsReportedThenEveryFormUnloads) {
     std::vector<std::wstring> reports, traces;
     auto reporter = rt::setErrorReporter([&](const std::wstring& text) { reports.push_back(text); });
     auto tracer = rt::setTraceWriter([&](const std::wstring& line) { traces.push_back(line); });
-    TestForm a, b;
-    a.Show(), b.Show();
-    b.unloading = [](int&) { throw rt::RuntimeError::standard(13); };
-    a.checkBox(L"chk").Click = [] { throw rt::RuntimeError::standard(5); };
-    SendMessageW(a.hwnd(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), (LPARAM)a.checkBox(L"chk").hWnd());
-    a.Load();  // nothing loads any more
-    EXPECT_EQ(reports, std::vector<std::wstring>({L"Run-time error '5':\r\n\r\nInvalid procedure call or argument"}));
-    EXPECT_EQ(traces.at(0), L"Error (13):Type mismatch while ending");
-    EXPECT_EQ(a.events.back() + b.events.back(), L"Form_UnloadForm_Unload");
-    EXPECT_EQ(std::make_tuple(a.isLoaded(), b.isLoaded(), rt::exitCode()), std::make_tuple(false, false, 5));
-    rt::resetEndForTesting();
+    auto clickRaises = [](auto error) {
+        return [error](TestForm& f) {
+            f.checkBox(L"chk").Click = [error] { throw error; };
+            SendMessageW(f.hwnd(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), (LPARAM)f.checkBox(L"chk").hWnd());
+        };
+    };
+    const std::tuple<std::function<void(TestForm&)>, std::wstring, int> cases[] = {
+        {clickRaises(rt::RuntimeError::standard(5)),
+         L"Run-time error '5':\r\n\r\nInvalid procedure call or argument", 5},
+        {clickRaises(std::bad_alloc()), L"Run-time error '7':\r\n\r\nOut of memory", 7},
+        {[&](TestForm&) {
+             rt::ChildTimer tick([] { throw std::runtime_error("tick"); }, 1);
+             tick.Enabled(true);
+             pumpUntil([&] { return !reports.empty(); }, 2000);
+         },
+         L"Run-time error '51':\r\n\r\nInternal error", 51},
+    };
+    for (const auto& [raiseInAnEvent, report, exitCode] : cases) {
+        reports.clear(), traces.clear();
+        TestForm a, b;
+        a.Show(), b.Show();
+        b.unloading = [](int&) { throw rt::RuntimeError::standard(13); };
+        raiseInAnEvent(a);
+        a.Load();  // nothing loads any more
+        EXPECT_EQ(reports, std::vector<std::wstring>({report}));
+        EXPECT_EQ(traces.at(0), L"Error (13):Type mismatch while ending");
+        EXPECT_EQ(a.events.back() + b.events.back(), L"Form_UnloadForm_Unload");
+        EXPECT_EQ(std::make_tuple(a.isLoaded(), b.isLoaded(), rt::exitCode()), std::make_tuple(false, false, exitCode));
+        rt::resetEndForTesting();
+    }
     rt::setErrorReporter(reporter);
     rt::setTraceWriter(tracer);
 }

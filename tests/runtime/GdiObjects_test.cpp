@@ -1,13 +1,54 @@
-// Pictures: icons from resources (written here into a copy of this program),
-// and the launcher's own pictures, which this program carries (it links the .rc).
+// GDI objects: fonts as realised, the count the leak tests read, icons from
+// resources (written here into a copy of this program), and the launcher's own
+// pictures, which this program carries (it links the .rc).
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 
+#include "common/ControlHost.h"
 #include "common/TestEnv.h"
 #include "resources/ResourceIds.h"
 #include "runtime/StdPicture.h"
+
+// At 96 pixels to the inch, 8.25 points are a character height of 11 pixels
+// (8 points too, rounded). A font changed, or replaced, in a control leaves
+// no handle behind.
+TEST(StdFont, RealisedHeightAndWeightAndReplacedWithoutLeaking) {
+    ASSERT_EQ(GetDeviceCaps(rt::unique_hdc_window(nullptr).get(), LOGPIXELSY), 96);
+    testenv::ControlHost host;
+    rt::UserControl c;
+    c.place(host.container(), L"c", {0, 0, 60, 20});
+    auto selected = [&] {
+        LOGFONTW lf{};
+        GetObjectW(GetCurrentObject(c.hDC(), OBJ_FONT), sizeof lf, &lf);
+        return std::make_pair(lf.lfHeight, lf.lfWeight);
+    };
+    const long owned = rt::gdiOwnedCount();
+    const std::tuple<double, bool, LONG, LONG> rows[] = {
+        {8.25, false, -11, 400}, {8.25, true, -11, 700}, {8, false, -11, 400}, {12, true, -16, 700}};
+    for (const auto& [points, bold, height, weight] : rows) {
+        c.Font()->setSize(points);
+        c.Font()->setBold(bold);
+        c.fontChanged();
+        EXPECT_EQ(selected(), std::make_pair(height, weight)) << points << bold;
+        c.setFont(std::make_shared<rt::StdFont>(L"Arial", points, bold));
+        EXPECT_EQ(std::make_pair(selected(), rt::gdiOwnedCount().load()),
+                  std::make_pair(std::make_pair(height, weight), owned))
+            << points << bold;
+    }
+}
+
+// An object still selected into a DC is not deleted: it stays counted.
+TEST(GdiCount, AnObjectDeletedWhileSelectedStaysCounted) {
+    rt::unique_hdc dc(CreateCompatibleDC(nullptr));
+    const long before = rt::gdiOwnedCount();
+    rt::unique_hbitmap bitmap(CreateCompatibleBitmap(dc.get(), 1, 1));
+    HGDIOBJ old = SelectObject(dc.get(), bitmap.get());
+    bitmap.reset();
+    EXPECT_EQ(rt::gdiOwnedCount() - before, 1);
+    SelectObject(dc.get(), old);
+}
 
 namespace {
 

@@ -17,4 +17,9 @@ TEST(Variant, ConversionsAndEquality) {
     const std::pair<Variant, int32_t> wholes[] = {{8.5, 8}, {9.5, 10}, {L"&HFFFF", -1}};
     for (const auto& [v, whole] : wholes) EXPECT_EQ(v.toLong(), whole) << v.toString();
     EXPECT_EQ(testenv::raisedError([] { (void)Variant(L"12x").toLong(); }), rt::errTypeMismatch);
+    // An Integer holds -32768 to 32767, after rounding half to even.
+    const std::pair<Variant, int32_t> integers[] = {{32767, 0}, {-32768, 0}, {-32768.5, 0}, {32768, rt::errOverflow},
+                                                    {-32769, rt::errOverflow}, {32767.5, rt::errOverflow}};
+    for (const auto& [v, error] : integers)
+        EXPECT_EQ(testenv::raisedError([&] { (void)v.toInteger(); }), error) << v.toString();
 }
