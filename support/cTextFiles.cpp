@@ -16,10 +16,11 @@ using FileStatements::raiseFileError;
 
 constexpr DWORD kChunk = 65536;
 constexpr char kCrLf[] = "\r\n";
-// The attributes a file's owner can set.
-constexpr uint32_t kSettableAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
-                                         FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED |
-                                         FILE_ATTRIBUTE_OFFLINE | FILE_ATTRIBUTE_TEMPORARY;
+// The attributes a file's owner can set, read-only aside: a read-only file
+// is never replaced, and a staged file carrying it could not be removed.
+constexpr uint32_t kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                                     FILE_ATTRIBUTE_NOT_CONTENT_INDEXED | FILE_ATTRIBUTE_OFFLINE |
+                                     FILE_ATTRIBUTE_TEMPORARY;
 
 rt::unique_hfile openFile(const std::wstring& name, DWORD access, DWORD share, DWORD disposition) {
     HANDLE h = CreateFileA(rt::toAnsi(name).c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
@@ -100,7 +101,7 @@ constexpr uint64_t kLargestFile = INT32_MAX;
 // Makes the file anew from `head`, `emptyLines` empty lines (none when 0 or
 // less) and `tail`. A file that would outgrow the runtime's positions is
 // refused as a full disk before anything is made.
-void writeWithEmptyLines(const std::wstring& name, std::string_view head, int32_t emptyLines, std::string_view tail) {
+void writeWithEmptyLines(const std::wstring& name, std::string_view head, int64_t emptyLines, std::string_view tail) {
     const uint64_t lines = emptyLines > 0 ? static_cast<uint64_t>(emptyLines) : 0;
     if (head.size() + 2 * lines + tail.size() > kLargestFile) raiseFileError(ERROR_DISK_FULL);
     rt::unique_hfile f = openForWriting(name, CREATE_ALWAYS);
@@ -205,7 +206,7 @@ bool cTextFiles::writeFile(const std::wstring& sFile, const std::wstring& sConte
 bool cTextFiles::writeLine(const std::wstring& sFile, int32_t lLine, const std::wstring& sLine) {
     const std::string line = rt::toAnsi(sLine) + kCrLf;
     if (!textFileExists(sFile)) {
-        writeWithEmptyLines(sFile, {}, lLine - 1, line);
+        writeWithEmptyLines(sFile, {}, int64_t{lLine} - 1, line);
         return true;
     }
     std::wstring temp = tempFileBeside(sFile);
@@ -239,11 +240,9 @@ std::string cTextFiles::rewrittenLines(const std::wstring& sFile, int32_t lLine,
     return out;
 }
 
-// The rewritten file is to be hidden or system as the one it replaces was. A
-// read-only original is not replaced, so the staged file never carries that
-// bit (it could not be removed when the replacing fails).
+// The rewritten file is to be hidden or system as the one it replaces was.
 void cTextFiles::keepAttributes(const std::wstring& sFile, const std::wstring& temp) const {
-    const uint32_t attributes = FileStatements::getAttr(sFile) & ~FILE_ATTRIBUTE_READONLY & kSettableAttributes;
+    const uint32_t attributes = FileStatements::getAttr(sFile) & kKeptAttributes;
     FileStatements::setAttr(temp, attributes ? attributes : FILE_ATTRIBUTE_NORMAL);
 }
 

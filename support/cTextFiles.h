@@ -50,7 +50,7 @@ private:
     // `newLine` (its CR LF included); `lines` gets how many there were.
     std::string rewrittenLines(const std::wstring& sFile, int32_t lLine, std::string_view newLine,
                                int32_t& lines) const;
-    // Gives the staged file the hidden, system and other settable bits of sFile.
+    // Gives the staged file the hidden, system and archive bits of sFile.
     void keepAttributes(const std::wstring& sFile, const std::wstring& temp) const;
     // Puts the finished temp file in place of sFile in one step.
     void replaceFile(const std::wstring& temp, const std::wstring& sFile) const;
