@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <atomic>
-#include <optional>
 #include <regex>
 #include <thread>
 
@@ -66,25 +65,6 @@ struct HungViewer {
     }
 };
 
-// A window of this thread that notes whether the message another thread sent
-// it was handled while a line was being traced.
-class PokedWindow : public rt::Window {
-public:
-    PokedWindow() {
-        registerClass(L"twPoked");
-        create(L"twPoked", 0, 0, L"", 0, 0, 0, 0, HWND_MESSAGE);
-    }
-    bool tracing = false;
-    std::optional<bool> handledWhileTracing;
-
-protected:
-    LRESULT onMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
-        if (msg != WM_APP) return Window::onMessage(msg, wParam, lParam);
-        handledWhileTracing = tracing;
-        return 0;
-    }
-};
-
 }  // namespace
 
 // A viewer that closed, and a window that is no longer one (as another
@@ -106,19 +86,19 @@ TEST(Trace, LinesGoOnlyToAWindowThatIsStillAViewer) {
 }
 
 // Were the line to wait for the hung viewer, this thread would handle,
-// during the wait, the message another thread has sent it.
+// during the wait, the line another thread has sent one of its windows.
 TEST(Trace, AHungViewerFailsALineAtOnce) {
     HungViewer viewer;
     ASSERT_TRUE(testenv::pumpUntil([&] { return viewer.window && IsHungAppWindow(viewer.window); }, 60000));
-    PokedWindow poked;
-    std::thread poker([&] { SendMessageW(poked.hwnd(), WM_APP, 0, 0); });
+    testenv::TraceCapture sentTo(2);  // no viewer
+    std::thread sender([&] {
+        char text[] = "sent";
+        COPYDATASTRUCT line{0, 4, text};
+        SendMessageA(sentTo.hwnd(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&line));
+    });
     while (!(HIWORD(GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE)) Sleep(1);
-    modTrace::resetForTesting();
-    poked.tracing = true;
     modTrace::Trace(L"to the hung viewer");
-    poked.tracing = false;
-    testenv::pumpUntil([&] { return poked.handledWhileTracing.has_value(); }, 10000);
-    poker.join();
-    modTrace::silenceForTesting();
-    EXPECT_EQ(poked.handledWhileTracing, false) << "the line waited for the hung viewer";
+    EXPECT_EQ(sentTo.lines.size(), 0u) << "the line waited for the hung viewer";
+    testenv::pumpUntil([&] { return !sentTo.lines.empty(); }, 10000);
+    sender.join();
 }
