@@ -19,6 +19,9 @@ namespace {
 
 constexpr int32_t kAppData = 26;  // CSIDL_APPDATA
 constexpr wchar_t kHamachiIni[] = L"Hamachi\\Hamachi.ini";
+// The first read of the adapters and the reads after a buffer that an
+// adapter arriving meanwhile made too small.
+constexpr int kAdapterReads = 4;
 
 // The adapter's first address, as the record holds it.
 std::wstring firstAddressOf(const IP_ADAPTER_INFO& adapter) {
@@ -40,13 +43,19 @@ bool passesIpCheck(std::wstring text) { return modIpCheck::isValidIp(text); }
 
 }  // namespace
 
-std::wstring getAdapterIps(const std::wstring& sDelimiter) {
+const AdaptersQuery kGetAdaptersInfo = &GetAdaptersInfo;
+
+std::wstring getAdapterIps(const std::wstring& sDelimiter, AdaptersQuery query) {
     ULONG size = 0;
-    GetAdaptersInfo(nullptr, &size);
-    if (size == 0) return {};
-    std::vector<unsigned char> buffer(size);
-    auto* first = reinterpret_cast<IP_ADAPTER_INFO*>(buffer.data());
-    if (GetAdaptersInfo(first, &size) != NO_ERROR) return {};
+    query(nullptr, &size);
+    std::vector<unsigned char> buffer;
+    ULONG result = ERROR_BUFFER_OVERFLOW;
+    for (int read = 0; read < kAdapterReads && result == ERROR_BUFFER_OVERFLOW && size > 0; ++read) {
+        buffer.assign(size, 0);
+        result = query(reinterpret_cast<IP_ADAPTER_INFO*>(buffer.data()), &size);
+    }
+    if (result != NO_ERROR) return {};
+    const auto* first = reinterpret_cast<const IP_ADAPTER_INFO*>(buffer.data());
     std::wstring list;
     for (const IP_ADAPTER_INFO* adapter = first; adapter; adapter = adapter->Next)
         list += firstAddressOf(*adapter) + sDelimiter;

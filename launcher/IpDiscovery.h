@@ -5,12 +5,20 @@
 #include <cstdint>
 #include <string>
 
+struct _IP_ADAPTER_INFO;
+
 namespace modFunctions {
+
+// The platform's adapter query, GetAdaptersInfo, or one in its place.
+using AdaptersQuery = unsigned long(__stdcall*)(::_IP_ADAPTER_INFO* adapters, unsigned long* size);
+extern const AdaptersQuery kGetAdaptersInfo;
 
 // The first IPv4 address of each adapter, in the platform's order, joined by
 // sDelimiter; "" when there is no adapter or the query fails. Entries are
 // neither checked nor normalised (an adapter without one gives 0.0.0.0).
-std::wstring getAdapterIps(const std::wstring& sDelimiter);
+// When adapters come between asking the size and reading, the read is asked
+// again with the size the query gives, a few times.
+std::wstring getAdapterIps(const std::wstring& sDelimiter, AdaptersQuery query = kGetAdaptersInfo);
 
 // The address to propose: the only valid adapter address, or the one the
 // user picks in the IP selection dialog when there are several; "" when

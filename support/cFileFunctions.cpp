@@ -14,6 +14,7 @@
 #include "runtime/RuntimeError.h"
 #include "support/FileStatements.h"
 #include "support/FolderLinks.h"
+#include "support/FullPaths.h"
 #include "support/ShellFileOperation.h"
 #include "support/cPathExt.h"
 
@@ -62,6 +63,32 @@ void removeFolderLink(const std::wstring& path) {
     if (IsReparseTagNameSurrogate(FolderLinks::reparseTag(path))) rmDir(path);
 }
 
+// Each name of a list of names separated by NUL characters (those that end
+// the list aside) must be a full path below a root.
+void requireEachBelowRoot(const std::wstring& names) {
+    const std::wstring list = names.substr(0, names.find_last_not_of(L'\0') + 1);
+    for (size_t at = 0, end = 0; end != std::wstring::npos; at = end + 1) {
+        end = list.find(L'\0', at);
+        FullPaths::requireBelowRoot(list.substr(at, end == std::wstring::npos ? end : end - at));
+    }
+}
+
+// The folder's files and folders, deepest first, then the folder itself.
+void deleteTree(const std::wstring& folder) {
+    for (const std::wstring& name : dirEntries(folder + L"\\*.*", attrDirectory)) {
+        if (name == L"." || name == L"..") continue;
+        const std::wstring path = folder + L"\\" + name;
+        const uint32_t attributes = getAttr(path);
+        if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
+            kill(path);
+        else if (FolderLinks::leadsElsewhere(path, attributes))
+            removeFolderLink(path);
+        else
+            deleteTree(path);
+    }
+    rmDir(folder);
+}
+
 }  // namespace
 
 bool cFileFunctions::fileExistsInternal(const std::wstring& sFile) { return cPathExt().fileExists(sFile); }
@@ -77,6 +104,7 @@ bool cFileFunctions::fileCopy(const std::wstring& sSource, const std::wstring& s
 
 bool cFileFunctions::fileDelete(const std::wstring& sSource, bool bNoSubDirs, bool bShowProgress, bool bShowDialog,
                                 bool bShowConfirmationDialog, bool bDeleteToRecycleBin) {
+    requireEachBelowRoot(sSource);  // the shell takes a bare drive as all of its root
     return ShellFileOperation::succeeds(ShellFileOperation::deleteRequest(
         sSource, bNoSubDirs, bShowProgress, bShowDialog, bShowConfirmationDialog, bDeleteToRecycleBin));
 }
@@ -90,6 +118,7 @@ bool cFileFunctions::fileRename(const std::wstring& sSource, const std::wstring&
 }
 
 bool cFileFunctions::fileShredder(const std::wstring& sFile, int32_t lCount) {
+    FullPaths::requireBelowRoot(sFile);
     const int64_t length = fileLen(sFile);
     const int64_t blocks = length / kBlock;
     const DWORD rest = static_cast<DWORD>(length - blocks * kBlock);
@@ -121,6 +150,7 @@ bool cFileFunctions::fileShredder(const std::wstring& sFile, int32_t lCount) {
 bool cFileFunctions::fileTrim(const std::wstring& sFile, int32_t lBytes) {
     if (!fileExistsInternal(sFile)) return false;
     if (lBytes == INT32_MIN) rt::raiseStandard(rt::errOverflow);
+    if (lBytes < 0) rt::raiseStandard(rt::errInvalidCall);  // the end would move past the file's end: it would grow
     rt::unique_hfile file = openForWriting(sFile, FILE_SHARE_READ, FILE_FLAG_SEQUENTIAL_SCAN);
     if (!file) return false;
     SetFilePointer(file.get(), -lBytes, nullptr, FILE_END);
@@ -129,18 +159,8 @@ bool cFileFunctions::fileTrim(const std::wstring& sFile, int32_t lBytes) {
 }
 
 bool cFileFunctions::folderDelete(const std::wstring& sFolder) {
-    for (const std::wstring& name : dirEntries(sFolder + L"\\*.*", attrDirectory)) {
-        if (name == L"." || name == L"..") continue;
-        const std::wstring path = sFolder + L"\\" + name;
-        const uint32_t attributes = getAttr(path);
-        if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
-            kill(path);
-        else if (FolderLinks::leadsElsewhere(path, attributes))
-            removeFolderLink(path);
-        else
-            folderDelete(path);
-    }
-    rmDir(sFolder);
+    FullPaths::requireBelowRoot(sFolder);
+    deleteTree(sFolder);
     return true;
 }
 

@@ -14,7 +14,9 @@ public:
     // Empties every recycle bin; each option left False leaves its UI out.
     bool emtyRecycleBin(bool bShowConfirmationDialog = false, bool bShowProgress = false, bool bSound = false);
     // The shell's operations; True when the shell reports success. Several
-    // sources are given as names separated by NUL characters.
+    // sources are given as names separated by NUL characters. fileDelete
+    // raises 75 before the shell sees any name when one of them is not a full
+    // path below a root.
     bool fileCopy(const std::wstring& sSource, const std::wstring& sDest, bool bOverwrite = false);
     bool fileDelete(const std::wstring& sSource, bool bNoSubDirs = false, bool bShowProgress = false,
                     bool bShowDialog = false, bool bShowConfirmationDialog = false, bool bDeleteToRecycleBin = false);
@@ -23,15 +25,17 @@ public:
     // Overwrites the file lCount times with three fixed passes and then
     // lCount times with random bytes, and deletes it. A read-only file is
     // made writable first; False when the file cannot be opened alone; a
-    // missing file raises 53.
+    // missing file raises 53, a name that is not a full path 75.
     bool fileShredder(const std::wstring& sFile, int32_t lCount);
     // Cuts lBytes off the end of the file (all of it when it is shorter);
-    // False when it is missing or cannot be opened.
+    // False when it is missing or cannot be opened. A negative count raises 5
+    // and leaves the file as it is.
     bool fileTrim(const std::wstring& sFile, int32_t lBytes);
     // Deletes the folder `sFolder` (no trailing "\") with its files and
     // subfolders, deepest first. Hidden and system entries and read-only files
     // are not deleted: the run-time error of the first failure is raised, and
-    // what was deleted before stays deleted.
+    // what was deleted before stays deleted. A folder that is not given as a
+    // full path below a root (FullPaths) raises 75 before anything goes.
     bool folderDelete(const std::wstring& sFolder);
     // Full paths of the files whose names match the mask (wildcards * and ?,
     // several masks separated by ";", case ignored; "" matches nothing), in
@@ -46,7 +50,8 @@ public:
     // As cPathExt::killFile.
     bool killFile(const std::wstring& sFile, bool bWriteProtect = false, bool bHidden = false);
     // Deletes every file of the folder or its tree (folders stay); False when
-    // any could not be deleted.
+    // any could not be deleted. A folder that is not given as a full path
+    // below a root raises 75 before anything goes.
     bool killFiles(const std::wstring& sFolder, bool bSubFolders = false, bool bWriteProtect = false,
                    bool bHidden = false);
 

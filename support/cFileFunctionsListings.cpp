@@ -7,6 +7,7 @@
 #include "runtime/Ansi.h"
 #include "runtime/Handles.h"
 #include "support/FolderLinks.h"
+#include "support/FullPaths.h"
 #include "support/cFileFunctions.h"
 #include "support/cPathExt.h"
 
@@ -57,6 +58,7 @@ std::vector<std::wstring> cFileFunctions::getFolders(const std::wstring& sFolder
 }
 
 bool cFileFunctions::killFiles(const std::wstring& sFolder, bool bSubFolders, bool bWriteProtect, bool bHidden) {
+    FullPaths::requireBelowRoot(sFolder);
     bool ok = true;
     for (const std::wstring& file : getFilesInFolder(sFolder, L"*.*", bSubFolders))
         if (!killFile(file, bWriteProtect, bHidden)) ok = false;

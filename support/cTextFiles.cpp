@@ -16,6 +16,11 @@ using FileStatements::raiseFileError;
 
 constexpr DWORD kChunk = 65536;
 constexpr char kCrLf[] = "\r\n";
+// The attributes a file's owner can set, read-only aside: a read-only file
+// is never replaced, and a staged file carrying it could not be removed.
+constexpr uint32_t kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                                     FILE_ATTRIBUTE_NOT_CONTENT_INDEXED | FILE_ATTRIBUTE_OFFLINE |
+                                     FILE_ATTRIBUTE_TEMPORARY;
 
 rt::unique_hfile openFile(const std::wstring& name, DWORD access, DWORD share, DWORD disposition) {
     HANDLE h = CreateFileA(rt::toAnsi(name).c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
@@ -62,13 +67,48 @@ void writeBytes(HANDLE h, std::string_view bytes) {
     if (written != bytes.size()) raiseFileError(ERROR_DISK_FULL);
 }
 
+void closeFile(rt::unique_hfile f) {
+    if (!CloseHandle(f.release())) raiseFileError(GetLastError());
+}
+
 void writeWholeFile(const std::wstring& name, std::string_view bytes, DWORD disposition) {
     rt::unique_hfile f = openForWriting(name, disposition);
     if (disposition == OPEN_ALWAYS && SetFilePointer(f.get(), 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER &&
         GetLastError() != NO_ERROR)
         raiseFileError(GetLastError());
     writeBytes(f.get(), bytes);
-    if (!CloseHandle(f.release())) raiseFileError(GetLastError());
+    closeFile(std::move(f));
+}
+
+// Writes `emptyLines` lines of nothing but CR LF, a block at a time.
+void writeEmptyLines(HANDLE h, uint64_t emptyLines) {
+    static const std::string block = [] {
+        std::string lines;
+        for (DWORD i = 0; i < kChunk / 2; ++i) lines += kCrLf;
+        return lines;
+    }();
+    for (uint64_t left = emptyLines; left > 0;) {
+        const uint64_t now = left < kChunk / 2 ? left : kChunk / 2;
+        writeBytes(h, std::string_view(block).substr(0, 2 * now));
+        left -= now;
+    }
+}
+
+// The runtime's file positions are signed 32-bit numbers: no file it writes
+// grows beyond them.
+constexpr uint64_t kLargestFile = INT32_MAX;
+
+// Makes the file anew from `head`, `emptyLines` empty lines (none when 0 or
+// less) and `tail`. A file that would outgrow the runtime's positions is
+// refused as a full disk before anything is made.
+void writeWithEmptyLines(const std::wstring& name, std::string_view head, int64_t emptyLines, std::string_view tail) {
+    const uint64_t lines = emptyLines > 0 ? static_cast<uint64_t>(emptyLines) : 0;
+    if (head.size() + 2 * lines + tail.size() > kLargestFile) raiseFileError(ERROR_DISK_FULL);
+    rt::unique_hfile f = openForWriting(name, CREATE_ALWAYS);
+    writeBytes(f.get(), head);
+    writeEmptyLines(f.get(), lines);
+    writeBytes(f.get(), tail);
+    closeFile(std::move(f));
 }
 
 // The next line from `pos`: it ends at CR or CR LF (consumed) or at the end.
@@ -82,12 +122,6 @@ std::string_view nextLine(std::string_view bytes, size_t& pos) {
     pos = cr + 1;
     if (pos < bytes.size() && bytes[pos] == '\n') ++pos;
     return bytes.substr(start, cr - start);
-}
-
-std::string crLfLines(int32_t count) {
-    std::string out;
-    for (int32_t i = 0; i < count; ++i) out += kCrLf;
-    return out;
 }
 
 // The folder part of a file name, with its trailing "\" ("" for a bare name).
@@ -170,32 +204,46 @@ bool cTextFiles::writeFile(const std::wstring& sFile, const std::wstring& sConte
 }
 
 bool cTextFiles::writeLine(const std::wstring& sFile, int32_t lLine, const std::wstring& sLine) {
+    const std::string line = rt::toAnsi(sLine) + kCrLf;
     if (!textFileExists(sFile)) {
-        writeWholeFile(sFile, crLfLines(lLine - 1) + rt::toAnsi(sLine) + kCrLf, CREATE_ALWAYS);
+        writeWithEmptyLines(sFile, {}, int64_t{lLine} - 1, line);
         return true;
     }
     std::wstring temp = tempFileBeside(sFile);
     TempFileGuard guard(rt::toAnsi(temp));
-    writeWholeFile(temp, rewrittenLines(sFile, lLine, sLine), CREATE_ALWAYS);
+    int32_t lines = 0;
+    const std::string rewritten = rewrittenLines(sFile, lLine, line, lines);
+    if (lines < lLine)
+        writeWithEmptyLines(temp, rewritten, lLine - 1 - lines, line);
+    else
+        writeWithEmptyLines(temp, rewritten, 0, {});
+    keepAttributes(sFile, temp);
     replaceFile(temp, sFile);
     return true;
 }
 
-std::string cTextFiles::rewrittenLines(const std::wstring& sFile, int32_t lLine, const std::wstring& sLine) const {
+std::string cTextFiles::rewrittenLines(const std::wstring& sFile, int32_t lLine, std::string_view newLine,
+                                       int32_t& lines) const {
     std::string bytes = readAllBytes(sFile);
-    std::string newLine = rt::toAnsi(sLine);
     std::string out;
-    out.reserve(bytes.size() + newLine.size() + 2);
+    out.reserve(bytes.size() + newLine.size());
     size_t pos = 0;
-    int32_t n = 0;
+    lines = 0;
     while (pos < bytes.size()) {
-        ++n;
+        ++lines;
         std::string_view line = nextLine(bytes, pos);
-        out += n == lLine ? std::string_view(newLine) : line;
-        out += kCrLf;
+        if (lines == lLine)
+            out += newLine;
+        else
+            (out += line) += kCrLf;
     }
-    if (n < lLine) out += crLfLines(lLine - 1 - n) + newLine + kCrLf;
     return out;
+}
+
+// The rewritten file is to be hidden or system as the one it replaces was.
+void cTextFiles::keepAttributes(const std::wstring& sFile, const std::wstring& temp) const {
+    const uint32_t attributes = FileStatements::getAttr(sFile) & kKeptAttributes;
+    FileStatements::setAttr(temp, attributes ? attributes : FILE_ATTRIBUTE_NORMAL);
 }
 
 void cTextFiles::replaceFile(const std::wstring& temp, const std::wstring& sFile) const {

@@ -7,6 +7,7 @@
 // not found, ...) to the caller.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "runtime/Variant.h"
 
@@ -35,7 +36,9 @@ public:
     // Replaces line lLine (padding with empty lines when the file is shorter)
     // and rewrites every line with CR LF. The original file is replaced only
     // once the new content is complete; on any failure it stays as it was,
-    // the temporary file is removed and the error is raised.
+    // the temporary file is removed and the error is raised. The rewritten
+    // file keeps the original's attributes; a read-only one raises 75. A file
+    // that would grow beyond 2^31 - 1 bytes raises 61 (disk full).
     bool writeLine(const std::wstring& sFile, int32_t lLine, const std::wstring& sLine);
 
 private:
@@ -43,8 +46,12 @@ private:
     bool textFileExists(const std::wstring& sFile) const;
     // Creates a new empty temporary file beside sFile and returns its full name.
     std::wstring tempFileBeside(const std::wstring& sFile) const;
-    // The rewritten lines of sFile with line lLine replaced, CR LF ended.
-    std::string rewrittenLines(const std::wstring& sFile, int32_t lLine, const std::wstring& sLine) const;
+    // The lines of sFile, each ended by CR LF, line lLine replaced by
+    // `newLine` (its CR LF included); `lines` gets how many there were.
+    std::string rewrittenLines(const std::wstring& sFile, int32_t lLine, std::string_view newLine,
+                               int32_t& lines) const;
+    // Gives the staged file the hidden, system and archive bits of sFile.
+    void keepAttributes(const std::wstring& sFile, const std::wstring& temp) const;
     // Puts the finished temp file in place of sFile in one step.
     void replaceFile(const std::wstring& temp, const std::wstring& sFile) const;
 };

@@ -29,6 +29,14 @@ void findTraceWindow() {
     EnumWindows(&enumTraceWindowsProc, 0);
 }
 
+// The viewer found may have closed since, and its handle may now be another
+// window's: a handle that no longer is a trace window is forgotten, and the
+// search runs again in its place.
+bool viewerStillThere() {
+    if (!isTraceWindow(hTraceWnd)) findTraceWindow();
+    return hTraceWnd != nullptr;
+}
+
 // An item's text; false when it has none (a nested list, an object).
 bool itemText(const rt::Variant& item, std::wstring& text) {
     if (item.isNull()) {
@@ -65,14 +73,16 @@ std::wstring formattedNow() {
 
 void sendTraceLine(const rt::VariantList& list) {
     try {
+        if (!viewerStillThere()) return;
         std::string bytes = rt::toAnsi(buildTraceLine(list));
         COPYDATASTRUCT record{};
         record.dwData = 0;
         record.cbData = static_cast<DWORD>(bytes.size());
         record.lpData = bytes.data();
         DWORD_PTR result = 0;
-        SendMessageTimeoutA(hTraceWnd, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&record), SMTO_NORMAL, 5000,
-                            &result);
+        // A viewer that has stopped answering fails the send at once.
+        SendMessageTimeoutA(hTraceWnd, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&record),
+                            SMTO_NORMAL | SMTO_ABORTIFHUNG, 5000, &result);
     } catch (...) {
         // A trace line that cannot be built or sent is lost, never reported.
     }

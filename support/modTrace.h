@@ -2,7 +2,10 @@
 // Diagnostic lines to an external trace viewer: a top-level window marked
 // with the property "mornveldtVBTRACER_TRACEWIN" = 1 that takes WM_COPYDATA.
 // Tracing never raises and never shows anything; without a viewer it costs
-// one search per run.
+// one search per run. Before each line the viewer found is checked to be one
+// still; when it is not, it is forgotten and the search runs once more. A
+// viewer that has stopped answering fails a line at once, else a line waits
+// for it up to 5 s.
 #include <windows.h>
 
 #include "runtime/Variant.h"

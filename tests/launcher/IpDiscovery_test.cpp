@@ -2,6 +2,11 @@
 #include "launcher/IpDiscovery.h"
 
 #include <gtest/gtest.h>
+#include <winsock2.h>
+#include <windows.h>
+#include <iphlpapi.h>
+
+#include <cstring>
 
 #include "common/TestEnv.h"
 #include "launcher/frmSelect.h"
@@ -34,4 +39,44 @@ TEST(Hamachi, LineTwoThenLineTenWhenItPassesTheCheck) {
         EXPECT_EQ(modFunctions::getHamachiIp(), expected) << line2 << " / " << line10;
     }
     testenv::removeTree(folder);
+}
+
+namespace {
+
+// Adapters as GetAdaptersInfo gives them: `adapters` records, of which
+// `arriving` more appear after each of the first `growths` answers.
+struct FakeAdapters {
+    static inline int adapters = 0, arriving = 0, growths = 0;
+    static ULONG WINAPI query(IP_ADAPTER_INFO* buffer, ULONG* size) {
+        const ULONG needed = adapters * sizeof(IP_ADAPTER_INFO);
+        if (growths > 0) {
+            --growths;
+            adapters += arriving;
+        }
+        if (!buffer || *size < needed) {
+            *size = needed;
+            return ERROR_BUFFER_OVERFLOW;
+        }
+        for (int i = 0; i < adapters; ++i) {
+            buffer[i] = IP_ADAPTER_INFO{};
+            buffer[i].Next = i + 1 < adapters ? &buffer[i + 1] : nullptr;
+            std::strcpy(buffer[i].IpAddressList.IpAddress.String, ("10.0.0." + std::to_string(i + 1)).c_str());
+        }
+        return NO_ERROR;
+    }
+};
+
+}  // namespace
+
+// An adapter that arrives between the size asked and the read makes the
+// buffer too small: asked again with the size the query gave, a few times.
+TEST(AdapterIps, ReadAgainWhenAdaptersArriveMeanwhile) {
+    const std::tuple<int, int, const wchar_t*> cases[] = {
+        {0, 0, L"10.0.0.1"}, {1, 1, L"10.0.0.1|10.0.0.2"}, {100, 1, L""} /* ever more */};
+    for (const auto& [growths, arriving, expected] : cases) {
+        FakeAdapters::adapters = 1;
+        FakeAdapters::growths = growths;
+        FakeAdapters::arriving = arriving;
+        EXPECT_EQ(modFunctions::getAdapterIps(L"|", &FakeAdapters::query), expected) << growths << " " << arriving;
+    }
 }

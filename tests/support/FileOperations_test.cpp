@@ -10,6 +10,8 @@
 
 #include "Scratch.h"
 #include "common/WineUnix.h"
+#include "runtime/Ansi.h"
+#include "support/FullPaths.h"
 #include "support/cFileFunctions.h"
 
 namespace {
@@ -35,6 +37,46 @@ struct FileOperations : Scratch {
 };
 
 using Paths = std::vector<std::wstring>;
+
+// A drive letter of its own for a scratch folder, made the current drive and
+// folder: a delete that wrongly walks from the current drive's root or from
+// the current folder reaches only scratch files. The letter is a link in the
+// test prefix's dosdevices folder; without a prefix given there is no drive.
+class ScratchDrive {
+public:
+    ScratchDrive(const std::wstring& folder, const std::wstring& current) {
+        wchar_t prefix[MAX_PATH] = {};
+        if (!GetEnvironmentVariableW(L"WINEPREFIX", prefix, MAX_PATH)) return;
+        wchar_t letter = L'Y';
+        while (letter > L'K' && (GetLogicalDrives() & (1u << (letter - L'A')))) --letter;
+        link_ = rt::toAnsi(prefix) + "/dosdevices/" + char(letter - L'A' + 'a') + ":";
+        drive = std::wstring(1, letter) + L":";
+        linked_ = testenv::startUnix(L"/bin/ln", "-s \"" + testenv::unixPath(folder) + "\" \"" + link_ + "\"") &&
+                  testenv::pumpUntil([&] { return reaches(folder); }, 10000);
+        GetCurrentDirectoryW(MAX_PATH, before_);
+        current_ = linked_ && SetCurrentDirectoryW((drive + L"\\" + current).c_str());
+    }
+    ~ScratchDrive() {
+        SetCurrentDirectoryW(before_);
+        if (linked_) testenv::startUnix(L"/bin/unlink", "\"" + link_ + "\"");
+    }
+    ScratchDrive(const ScratchDrive&) = delete;
+    ScratchDrive& operator=(const ScratchDrive&) = delete;
+    bool made() const { return current_; }
+    std::wstring drive;  // "Y:"
+
+private:
+    // The drive's root is the folder: a file made in one shows in the other.
+    bool reaches(const std::wstring& folder) const {
+        testenv::writeFile(folder + L"\\mark", "");
+        bool seen = GetFileAttributesW((drive + L"\\mark").c_str()) != INVALID_FILE_ATTRIBUTES;
+        DeleteFileW((folder + L"\\mark").c_str());
+        return seen;
+    }
+    std::string link_;
+    bool linked_ = false, current_ = false;
+    wchar_t before_[MAX_PATH] = {};
+};
 
 // A tree with a hidden file, a folder whose name begins with "." and names with and without extensions.
 struct FolderListings : FileOperations {
@@ -120,6 +162,40 @@ TEST_F(FileOperations, TrimCutsTheEndOrAllOfAShorterFile) {
         EXPECT_EQ(ff.fileTrim(at(L"t.txt"), bytes), !locked) << bytes;
         if (held) CloseHandle(held);
         EXPECT_EQ(testenv::readFile(at(L"t.txt")), left) << bytes;
+    }
+    file(L"t.txt", "0123456789");
+    EXPECT_EQ(testenv::raisedError([&] { ff.fileTrim(at(L"t.txt"), -1000); }), rt::errInvalidCall);
+    EXPECT_EQ(testenv::readFile(at(L"t.txt")), "0123456789");
+}
+
+TEST(FullPaths, OnlyAFullPathBelowARootIsNamedBelowIt) {
+    const std::pair<const wchar_t*, bool> cases[] = {
+        {L"C:\\x", true},         {L"c:/x/", true},         {L"C:\\x\\..\\y", true},     {L"\\\\srv\\sh\\x", true},
+        {L"\\\\?\\C:\\x", true},  {L"\\\\?\\unc\\s\\h\\x", true}, {L"", false},          {L"C:", false},
+        {L"C:\\", false},        {L"C:x", false},          {L"\\x", false},             {L"x", false},
+        {L"C:\\x\\..", false},   {L"C:\\. .\\", false},    {L"\\\\srv\\sh", false},       {L"\\\\srv\\sh\\", false},
+        {L"\\\\srv", false},     {L"\\\\?\\C:\\", false},  {L"\\\\?\\UNC\\s\\h", false}};
+    for (const auto& [path, below] : cases) EXPECT_EQ(FullPaths::namesBelowRoot(path), below) << path;
+}
+
+// Refused before anything is touched, on a drive of the test's own, so that
+// a walk that is not refused reaches only the canaries.
+TEST_F(FileOperations, DeletesRefuseRootsAndPathsFromTheCurrentFolder) {
+    folders({L"drive", L"drive\\work", L"drive\\work\\sub"});
+    const std::wstring canaries[] = {L"drive\\c.txt", L"drive\\work\\c.txt", L"drive\\work\\sub\\c.txt"};
+    for (const std::wstring& canary : canaries) file(canary);
+    ScratchDrive scratch(at(L"drive"), L"work");
+    if (!scratch.made()) GTEST_SKIP() << "no test prefix to give a drive letter";
+    const std::wstring d = scratch.drive;
+    for (const std::wstring& target : {std::wstring(), d, d + L"\\", d + L"/", d + L"\\work\\..", std::wstring(L"\\work"),
+                                       d + L"sub", std::wstring(L"sub"), std::wstring(L"c.txt")}) {
+        EXPECT_EQ(testenv::raisedError([&] { ff.folderDelete(target); }), rt::errPathFileAccess) << target;
+        EXPECT_EQ(testenv::raisedError([&] { ff.killFiles(target, true); }), rt::errPathFileAccess) << target;
+        EXPECT_EQ(testenv::raisedError([&] { ff.fileShredder(target, 1); }), rt::errPathFileAccess) << target;
+        EXPECT_EQ(testenv::raisedError([&] { ff.fileDelete(target, false, false, true, true); }),
+                  rt::errPathFileAccess)
+            << target;
+        for (const std::wstring& canary : canaries) ASSERT_TRUE(exists(at(canary))) << target << L" took " << canary;
     }
 }
 

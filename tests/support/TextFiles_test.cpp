@@ -61,6 +61,30 @@ TEST_F(TextFiles, WriteLineRewritesEveryLineWithCrLf) {
     }
 }
 
+TEST_F(TextFiles, WriteLineKeepsTheAttributesOfTheFileItReplaces) {
+    for (DWORD attributes : {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM}) {
+        prepare("a\r\nb\r\n");
+        SetFileAttributesW(txt.c_str(), attributes);
+        const DWORD before = GetFileAttributesW(txt.c_str());
+        EXPECT_TRUE(tf.writeLine(txt, 1, L"X"));
+        EXPECT_EQ(GetFileAttributesW(txt.c_str()), before);
+        SetFileAttributesW(txt.c_str(), FILE_ATTRIBUTE_NORMAL);
+        EXPECT_EQ(readFile(txt), "X\r\nb\r\n");
+    }
+}
+
+// Two billion empty lines would make a file of 4 GB: refused at once as a
+// full disk, with nothing written.
+TEST_F(TextFiles, WriteLineFarBeyondTheEndIsAFileError) {
+    for (const Content& before : {Content("a\r\n"), Content()}) {
+        prepare(before);
+        EXPECT_EQ(testenv::raisedError([&] { tf.writeLine(txt, INT32_MAX, L"X"); }), 61);
+        EXPECT_EQ(cPathExt().fileExists(txt), before.has_value());
+        EXPECT_EQ(readFile(txt), before.value_or(""));
+        EXPECT_FALSE(cPathExt().fileExists(at(L"txt*.tmp")));
+    }
+}
+
 TEST_F(TextFiles, ReadFileAppendLineAndWriteFile) {
     EXPECT_EQ(tf.readFile(txt), L"");
     tf.appendLine(txt, L"one");

@@ -1,0 +1,18 @@
+#pragma once
+// The deleting walks take only a full path to something below a root. An
+// empty text, a bare drive ("C:"), a drive or share root, or a path that
+// depends on the current drive or folder ("sub", "\sub", "C:sub") would make
+// them walk from wherever the process happens to stand, or from a root.
+#include <string>
+
+namespace FullPaths {
+
+// True for "C:\x" and "\\server\share\x" (also behind "\\?\" and
+// "\\?\UNC\"), "/" counting as "\", when "." and ".." leave something
+// below the root.
+bool namesBelowRoot(const std::wstring& path);
+
+// Raises 75 (path/file access error) unless namesBelowRoot(path).
+void requireBelowRoot(const std::wstring& path);
+
+}  // namespace FullPaths
