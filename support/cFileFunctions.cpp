@@ -160,6 +160,14 @@ bool cFileFunctions::fileTrim(const std::wstring& sFile, int32_t lBytes) {
 
 bool cFileFunctions::folderDelete(const std::wstring& sFolder) {
     FullPaths::requireBelowRoot(sFolder);
+    // A link to a folder goes itself (or stays, with an error, where the
+    // system cannot tell it is one); what it leads to is never walked.
+    const DWORD attributes = GetFileAttributesW(sFolder.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && FolderLinks::leadsElsewhere(sFolder, attributes)) {
+        removeFolderLink(sFolder);
+        if (GetFileAttributesW(sFolder.c_str()) != INVALID_FILE_ATTRIBUTES) rt::raiseStandard(rt::errPathFileAccess);
+        return true;
+    }
     deleteTree(sFolder);
     return true;
 }

@@ -242,6 +242,11 @@ TEST_F(FolderListings, WalksDoNotFollowLinksToFolders) {
     EXPECT_TRUE(exists(in(L"sub\\deep")));  // folders stay
     EXPECT_EQ(testenv::readFile(outside + L"\\keep.txt"), "keep");
 
+    // A link given as the folder to delete is not walked either.
+    int32_t linkRaised = testenv::raisedError([&] { ff.folderDelete(in(L"out")); });
+    EXPECT_EQ(linkRaised != 0, exists(in(L"out")));
+    EXPECT_EQ(testenv::readFile(outside + L"\\keep.txt"), "keep");
+
     // The tree goes; a link goes only where the system can tell it is one (not
     // under Wine): then the folder holding it stays and the delete raises.
     int32_t raised = testenv::raisedError([&] { ff.folderDelete(tree); });
