@@ -50,7 +50,9 @@ constexpr int down(int vk) { return 0x10000 | vk; }
 constexpr int up(int vk) { return 0x20000 | vk; }
 constexpr int altChar(wchar_t c) { return 0x40000 | c; }
 constexpr int kPause = 1 << 20, kOff = 1 << 21, kOn = 1 << 22, kIn = 1 << 23, kOther = 1 << 24, kCover = 1 << 25;
+constexpr int SP = VK_SPACE, ALT = VK_MENU;
 
+// A window in front of `window`, over all of it, that takes no activation.
 HWND coverOver(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
@@ -59,7 +61,6 @@ HWND coverOver(HWND window) {
     ShowWindow(cover, SW_SHOWNOACTIVATE);
     return cover;
 }
-constexpr int SP = VK_SPACE, ALT = VK_MENU;
 
 }  // namespace
 
