@@ -1,5 +1,6 @@
 #include "button/TransBlt.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <new>
 
@@ -57,6 +58,12 @@ int32_t blendPixel(int32_t picture, int32_t background, const PixelMode& mode) {
 }
 
 void transBlt(HDC hDC, int32_t x, int32_t y, int32_t w, int32_t h, const rt::StdPicture& pic, const PixelMode& mode) {
+    // A bitmap smaller than the area has no pixels beyond its edge: the background stays there.
+    if (pic.type() == rt::StdPicture::Type::Bitmap) {
+        const SIZE own = pic.size();
+        w = std::min<int32_t>(w, own.cx);
+        h = std::min<int32_t>(h, own.cy);
+    }
     if (w <= 0 || h <= 0 || !fits(w, h)) return;
     try {
         rt::DibCanvas background(hDC, w, h);

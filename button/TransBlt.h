@@ -24,7 +24,8 @@ struct PixelMode {
 int32_t blendPixel(int32_t picture, int32_t background, const PixelMode& mode);
 
 // Draws w x h pixels of the picture (unscaled, from its top-left corner) at
-// (x, y) of hDC. Nothing for an empty size, or when memory runs short.
+// (x, y) of hDC (no more than a bitmap has). Nothing for an empty size, or
+// when memory runs short.
 void transBlt(HDC hDC, int32_t x, int32_t y, int32_t w, int32_t h, const rt::StdPicture& pic, const PixelMode& mode);
 
 }  // namespace button

@@ -33,7 +33,8 @@ void ignoringErrors(Step step) {
 
 }  // namespace
 
-skinButton::skinButton() : painter_(s_, *this), OverTimer([this] { OverTimer_Timer(); }, 3) {}
+// Until it is placed, the font properties work on a font of the button's own.
+skinButton::skinButton() : painter_(s_, *this), OverTimer([this] { OverTimer_Timer(); }, 3) { setFont(nullptr); }
 
 skinButton::~skinButton() { terminate(); }
 
@@ -63,6 +64,7 @@ void skinButton::ButtonType(int32_t newValue) {
         fontChanged();
     } else if (newValue == 11 && s_.refreshOn) {
         getParentPic();
+        if (!hwnd()) return;
     }
     resizeHandling();
     PropertyChanged(L"BTYPE");
@@ -104,7 +106,8 @@ void skinButton::FontUnderline(bool newValue) {
     afterFontChange();
 }
 
-int16_t skinButton::FontSize() const { return static_cast<int16_t>(rt::roundHalfEven(UserControl::Font()->size())); }
+// A size beyond 16 bits overflows as the conversion to an Integer does.
+int16_t skinButton::FontSize() const { return rt::Variant(UserControl::Font()->size()).toInteger(); }
 
 void skinButton::FontSize(int16_t newValue) {
     UserControl::Font()->setSize(newValue);
@@ -208,7 +211,10 @@ void skinButton::Value(bool newValue) {
 void skinButton::DisableRefresh() { s_.refreshOn = false; }
 
 void skinButton::Refresh() {
-    if (s_.ButtonType == 11) getParentPic();
+    if (s_.ButtonType == 11) {
+        getParentPic();
+        if (!hwnd()) return;
+    }
     setColors();
     calcTextRects();
     s_.refreshOn = true;
@@ -272,8 +278,9 @@ void skinButton::UserControl_WriteProperties(rt::PropertyBag& bag) { ButtonPersi
 
 void skinButton::UserControl_Show() {
     if (s_.ButtonType == 11) {
-        if (!s_.backgroundDC) makeCaptureSurface();
+        prepareCaptureSurface();
         getParentPic();
+        if (!hwnd()) return;
     }
     s_.refreshOn = true;
     setColors();
@@ -297,6 +304,7 @@ void skinButton::resizeHandling() {
     GetClientRect(hwnd(), &client);
     s_.He = client.bottom;
     s_.Wi = client.right;
+    if (!captureAtFirstSize()) return;
     s_.rcFocus = focusRect(s_.ButtonType, client);
     calcTextRects();
     rt::unique_hrgn region = makeRegion(s_.ButtonType, s_.Wi, s_.He);
@@ -305,7 +313,23 @@ void skinButton::resizeHandling() {
     if (s_.He != 0) redraw(stateUp, true);
 }
 
-// The capture surface keeps the size of the first Show.
+// The capture surface keeps the size of the first Show. A button shown
+// without a size would keep a surface of none: it waits for its first size.
+void skinButton::prepareCaptureSurface() {
+    if (s_.backgroundDC) return;
+    captureOnSize_ = s_.Wi <= 0 || s_.He <= 0;
+    if (!captureOnSize_) makeCaptureSurface();
+}
+
+// False when the window went during the capture.
+bool skinButton::captureAtFirstSize() {
+    if (!captureOnSize_ || s_.ButtonType != 11 || s_.Wi <= 0 || s_.He <= 0) return true;
+    captureOnSize_ = false;
+    makeCaptureSurface();
+    getParentPic();
+    return hwnd() != nullptr;
+}
+
 void skinButton::makeCaptureSurface() {
     HDC surface = hDC();
     s_.backgroundDC.reset(CreateCompatibleDC(surface));
@@ -323,17 +347,20 @@ void skinButton::releaseCaptureSurface() {
 
 // Copies what the parent shows behind the button: the button gets out of the
 // way for a moment (height 0) and the parent repaints that place. The copy
-// comes from the button's real position in pixels.
+// comes from the button's real position in pixels. The events handled
+// meanwhile may take the window away: then nothing is copied.
 void skinButton::getParentPic() {
     s_.capturing = true;
     ignoringErrors([&] { setHeight(0); });
     ignoringErrors([&] { rt::DoEvents(); });
-    ignoringErrors([&] {
-        POINT at = positionInContainer();
-        rt::unique_hdc_window parent(GetParent(hwnd()));
-        BitBlt(s_.backgroundDC.get(), 0, 0, s_.Wi, s_.He, parent.get(), at.x, at.y, SRCCOPY);
-    });
-    ignoringErrors([&] { setHeight(s_.He); });
+    if (hwnd()) {
+        ignoringErrors([&] {
+            POINT at = positionInContainer();
+            rt::unique_hdc_window parent(GetParent(hwnd()));
+            BitBlt(s_.backgroundDC.get(), 0, 0, s_.Wi, s_.He, parent.get(), at.x, at.y, SRCCOPY);
+        });
+        ignoringErrors([&] { setHeight(s_.He); });
+    }
     s_.capturing = false;
 }
 

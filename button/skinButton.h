@@ -142,6 +142,8 @@ private:
     void calcTextRects();
     void calcPicSize();
     void resizeHandling();
+    void prepareCaptureSurface();
+    bool captureAtFirstSize();
     void makeCaptureSurface();
     void getParentPic();
     void releaseCaptureSurface();
@@ -153,6 +155,7 @@ private:
     ButtonState s_;
     ButtonPainter painter_;
     rt::ChildTimer OverTimer;
+    bool captureOnSize_ = false;  // shown transparent without a size: capture at the first one
 };
 
 }  // namespace button

@@ -215,6 +215,58 @@ TEST(ButtonPictures, TransBltLinesUpPixels) {
     EXPECT_EQ((Pixels{canvas.at(2, 8), canvas.at(12, 8)}), (Pixels{K, A}));
 }
 
+// A 4 x 4 picture N (one white pixel at its bottom left) at (10, 6), read at
+// its top left, at (2, 2), one past its bottom right, one before its top
+// left and at the white pixel: '.' the background, N and W its colours, O
+// PictureOver's, f and w those two faded into the background, g grey, s the
+// shadow 808080, h the highlight EFEFEF, d type 9's shadow 8D8D8D.
+TEST(ButtonPictures, DrawnByTypeAndState) {
+    constexpr COLORREF N = 0x2060A0, W = 0xFFFFFF, O = 0x00A000;
+    const std::map<COLORREF, char> letter{{K, '.'},        {N, 'N'},        {W, 'W'},        {O, 'O'},
+                                          {0x205080, 'f'}, {0xB4BABF, 'w'}, {0x6C6C6C, 'g'}, {0x808080, 's'},
+                                          {0xEFEFEF, 'h'}, {0x8D8D8D, 'd'}};
+    const rt::PictureRef normal = picture(4, 4, [=](int x, int y) { return x == 0 && y == 3 ? W : N; }),
+                         over = picture(4, 4, [=](int, int) { return O; }),
+                         smallOver = picture(2, 2, [=](int, int) { return O; });
+    enum Over { none, same, small, only };
+    const struct { int32_t type; uint8_t state; bool hovered; Over pictureOver; const char* want; } cases[] = {
+        {1, picturesUp, 0, none, "NN..W"},       {1, picturesDown, 0, none, ".NN.."},  // pressed: (+1, +1)
+        {5, picturesDown, 0, none, "NN..W"},     {9, picturesDown, 0, none, "NN..W"},
+        {1, picturesUp, 1, same, "OO..O"},       {1, picturesDown, 0, same, ".OO.."},
+        {5, picturesDown, 0, same, "OO..O"},     {1, picturesUp, 1, small, "O...."},  // only its own pixels
+        {9, picturesUp, 1, same, "NNsN."},       {9, picturesDown, 0, same, "NN..W"},  // lifted over its shadow
+        {9, picturesUp, 0, none, "ff..w"},       {1, picturesUp, 0, only, "....."},
+        {3, picturesDisabled, 0, none, ".gg.."}, {5, picturesDisabled, 0, none, "ss..."},
+        {6, picturesDisabled, 0, none, "ss..."}, {9, picturesDisabled, 0, none, "dd..."},
+        {1, picturesDisabled, 0, none, "ssh.."},
+    };
+    for (const auto& c : cases) {
+        Canvas canvas(24, 16);
+        ButtonState s = greyButton(c.type);
+        s.PictureNormal = c.pictureOver == only ? nullptr : normal;
+        s.PictureOver = c.pictureOver == same || c.pictureOver == only ? over : c.pictureOver == small ? smallOver : nullptr;
+        s.isOver = c.hovered, s.picX = 10, s.picY = 6, s.picW = s.picH = 4;
+        drawPictures(canvas.dc.get(), s, c.state);
+        std::string got;
+        for (POINT p : {POINT{0, 0}, {2, 2}, {4, 4}, {-1, -1}, {0, 3}}) {
+            const auto found = letter.find(canvas.at(10 + p.x, 6 + p.y));
+            got += found == letter.end() ? '?' : found->second;
+        }
+        EXPECT_EQ(got, c.want) << c.type << " " << int(c.state) << " " << c.hovered << " " << c.pictureOver;
+    }
+    // Behind the caption, the caption is drawn again over the picture.
+    Canvas canvas(60, 30);
+    ButtonState s = greyButton();
+    s.Caption = L"I", s.PicturePosition = 4, s.PictureNormal = picture(60, 30, [=](int, int) { return N; });
+    calcPicSize(s);
+    calcTextRects(canvas.dc.get(), s);
+    drawCaption(canvas.dc.get(), s, captionUp);
+    drawPictures(canvas.dc.get(), s, picturesUp);
+    int text = 0;
+    for (int i = 0; i < 60 * 30; ++i) text += canvas.at(i % 60, i / 60) == 0x0000C0;
+    EXPECT_GT(text, 0);
+}
+
 // Every operation leaves the context holding what it held and frees what it made.
 TEST(ButtonDrawing, TenThousandPaintsLeaveNothingBehind) {
     Canvas canvas(60, 30);

@@ -11,6 +11,7 @@
 #include "button/ButtonPainter.h"
 #include "button/ButtonPictures.h"
 #include "button/ButtonPrimitives.h"
+#include "button/ButtonRegion.h"
 #include "resources/ResourceIds.h"
 
 using namespace button;
@@ -77,15 +78,16 @@ int32_t expected(const ButtonState& s, const Point& p) {
     }
 }
 
-// Flags: D the default button, F the focus, C a checked check box.
+// Flags: D the default button, F the focus, C a checked check box; f: the
+// look draws the dotted focus rectangle when the button has the focus.
 const struct { int32_t type; Shown shown; const char* flags; int caption; std::vector<Point> want; } kLooks[] = {
     // Two rings inside a dark edge: the outer at (1, 1) and (-2, -2), the inner at (2, 2) and (-3, -3).
-    {1, up, "", 0, {{0, 0, Dk}, {1, 1, Hl}, {-2, -2, Sh}, {2, 2, Hl}, {-3, -3, Sh}, {5, 5, Face}}},
-    {1, down, "", 2, {{1, 1, Sh}, {-2, -2, Hl}, {2, 2, Sh}, {-3, -3, Hl}}}, {1, off, "", 3, {{1, 1, Hl}, {-2, -2, Sh}}},
-    {1, up, "C", 2, {{1, 1, Sh}, {-2, -2, Hl}}},                    {1, off, "C", 3, {{1, 1, Hl}}},
+    {1, up, "f", 0, {{0, 0, Dk}, {1, 1, Hl}, {-2, -2, Sh}, {2, 2, Hl}, {-3, -3, Sh}, {5, 5, Face}}},
+    {1, down, "f", 2, {{1, 1, Sh}, {-2, -2, Hl}, {2, 2, Sh}, {-3, -3, Hl}}}, {1, off, "", 3, {{1, 1, Hl}, {-2, -2, Sh}}},
+    {1, up, "Cf", 2, {{1, 1, Sh}, {-2, -2, Hl}}},                    {1, off, "C", 3, {{1, 1, Hl}}},
     {2, up, "", 0, {{0, 0, Hl}, {-1, -1, Dk}, {1, 1, Light}, {-2, -2, Sh}}},
-    {2, hover, "D", 1, {{0, 0, Dk}, {1, 1, Hl}, {-2, -2, Dk}, {2, 2, Light}, {-3, -3, Sh}}},
-    {2, down, "D", 2, {{0, 0, Dk}, {1, 1, Sh}, {-2, -2, Sh}, {2, 2, Face}}}, {2, off, "D", 3, {{0, 0, Hl}}},
+    {2, hover, "Df", 1, {{0, 0, Dk}, {1, 1, Hl}, {-2, -2, Dk}, {2, 2, Light}, {-3, -3, Sh}}},
+    {2, down, "Df", 2, {{0, 0, Dk}, {1, 1, Sh}, {-2, -2, Sh}, {2, 2, Face}}}, {2, off, "D", 3, {{0, 0, Hl}}},
     // Gradient rows (1.25 a row at height 20: row 10 rounds 12.5 to 12), edge, corners, then bevel or rings.
     {3, up, "", 0, {{16, 5, Xp, -6}, {16, 10, Xp, -12}, {0, 0, Fixed, 0x733C00}, {1, 1, Fixed, 0x7B4D10},
                     {5, -2, Xp, -48}, {-3, 5, Xp, -24}, {5, 1, Xp, 16}, {2, 5, Xp, -10}}},
@@ -100,23 +102,23 @@ const struct { int32_t type; Shown shown; const char* flags; int caption; std::v
     // The pressed caption of type 5 is drawn outside the caption states.
     {5, down, "", kNoCaption, {{5, 5, Sh, 16}, {0, 5, Sh, -26}, {-1, 5, Hl}}},
     {5, off, "", 4, {{0, 0, Sh}, {5, 5, Face}}},
-    {6, up, "", 0, {{0, 0, Light, 8}, {-1, -1, Sh}, {1, 1, Light, 8}, {-2, -2, Sh}, {5, 5, Face}}},
-    {6, down, "", 2, {{0, 0, Sh}, {-1, -1, Light, 8}}},             {7, down, "", 2, {{0, 0, Sh}, {-1, -1, Hl}}},
-    {7, up, "", 0, {{0, 0, Hl}, {-1, -1, Sh}, {1, 1, Face}}},
+    {6, up, "f", 0, {{0, 0, Light, 8}, {-1, -1, Sh}, {1, 1, Light, 8}, {-2, -2, Sh}, {5, 5, Face}}},
+    {6, down, "f", 2, {{0, 0, Sh}, {-1, -1, Light, 8}}},             {7, down, "f", 2, {{0, 0, Sh}, {-1, -1, Hl}}},
+    {7, up, "f", 0, {{0, 0, Hl}, {-1, -1, Sh}, {1, 1, Face}}},
     // Flat until the pointer comes, then raised: 8 as 7 is, 12 as 2 is.
-    {8, up, "", 0, {{0, 0, Face}, {-1, -1, Face}}},                 {8, hover, "", 1, {{0, 0, Hl}, {-1, -1, Sh}}},
-    {12, hover, "", 1, {{0, 0, Hl}, {-1, -1, Dk}, {1, 1, Light}}},  {12, down, "", 2, {{0, 0, Dk}, {1, 1, Sh}}},
-    {9, hover, "", 1, {{0, 0, Sel}, {-1, -1, Sel}, {1, 1, Pale}, {-2, -2, Pale}}},
-    {9, down, "", 2, {{0, 0, Sel}, {5, 5, Face}}},                  {9, off, "", 4, {{0, 0, Face}, {-1, -1, Face}}},
-    {9, downOver, "", 2, {{0, 0, Sel}, {5, 5, Pressed}}},           {10, hover, "", kNoCaption, {{0, 0, Face}}},
-    {15, down, "", kNoCaption, {{0, 0, Face}}},                     {11, up, "", 0, {{0, 0, Fixed, kBehind}}},
-    {11, down, "", 2, {{5, 5, Fixed, kBehind}}},
+    {8, up, "f", 0, {{0, 0, Face}, {-1, -1, Face}}},                 {8, hover, "f", 1, {{0, 0, Hl}, {-1, -1, Sh}}},
+    {12, hover, "f", 1, {{0, 0, Hl}, {-1, -1, Dk}, {1, 1, Light}}},  {12, down, "f", 2, {{0, 0, Dk}, {1, 1, Sh}}},
+    {9, hover, "f", 1, {{0, 0, Sel}, {-1, -1, Sel}, {1, 1, Pale}, {-2, -2, Pale}}},
+    {9, down, "f", 2, {{0, 0, Sel}, {5, 5, Face}}},                  {9, off, "", 4, {{0, 0, Face}, {-1, -1, Face}}},
+    {9, downOver, "f", 2, {{0, 0, Sel}, {5, 5, Pressed}}},           {10, hover, "", kNoCaption, {{0, 0, Face}}},
+    {15, down, "", kNoCaption, {{0, 0, Face}}},                      {11, up, "f", 0, {{0, 0, Fixed, kBehind}}},
+    {11, down, "f", 2, {{5, 5, Fixed, kBehind}}},
     {13, up, "", 0, {{16, 10, Face}, {16, 0, Face}, {0, 0, Face}}}, {13, hover, "", 1, {{16, 0, Sh}, {16, 10, Face}}},
     {13, down, "", 2, {{16, 0, Dk}, {16, 10, Face, -32}}},
     // Row 5: 2.9 a row, as a single-precision value a little more, makes 14.5 round up.
-    {14, up, "", 0, {{16, 5, Hl, -15}, {0, 0, Sh, -50}, {1, 5, Face, -9}, {5, 2, Hl}}},
-    {14, hover, "", 1, {{16, 5, Light}, {0, 0, Sh, -50}}},          {14, off, "", 6, {{16, 5, Hl, -15}, {3, 5, Hl}}},
-    {14, down, "", 7, {{5, 5, Face, -9}, {0, 0, Sh, -48}, {5, -2, Hl}}},
+    {14, up, "f", 0, {{16, 5, Hl, -15}, {0, 0, Sh, -50}, {1, 5, Face, -9}, {5, 2, Hl}}},
+    {14, hover, "f", 1, {{16, 5, Light}, {0, 0, Sh, -50}}},          {14, off, "", 6, {{16, 5, Hl, -15}, {3, 5, Hl}}},
+    {14, down, "f", 7, {{5, 5, Face, -9}, {0, 0, Sh, -48}, {5, -2, Hl}}},
 };
 
 // The colour set setColors makes, and the fields a paint must leave as it found them.
@@ -129,6 +131,14 @@ ButtonState colours(int32_t type, int32_t scheme, bool soft, int32_t back) {
 
 std::vector<int32_t> kept(const ButtonState& s) {
     return {s.BackColor, s.colors.cFace, s.colors.cShadow, s.colors.cFaceXP, s.selPaleColor};
+}
+
+// What a paint must leave in the context as it found it (the caption sets
+// its own text colour each time).
+std::vector<uintptr_t> held(HDC dc) {
+    auto object = [dc](UINT type) { return reinterpret_cast<uintptr_t>(GetCurrentObject(dc, type)); };
+    return {object(OBJ_PEN), object(OBJ_BRUSH), object(OBJ_FONT), object(OBJ_BITMAP),
+            GetDCPenColor(dc), GetDCBrushColor(dc), GetBkColor(dc), static_cast<uintptr_t>(GetBkMode(dc))};
 }
 
 }  // namespace
@@ -156,7 +166,8 @@ TEST(ButtonPainter, SkipAndCheckBoxRules) {
 // Every look at its characteristic points in each colour scheme, with and
 // without the soft bevel; hovered custom colours come from BackOver. Each
 // paint leaves the colour set as setColors makes it (BackColor back after
-// the hover colours, the lightened face after type 4's pressed caption).
+// the hover colours, the lightened face after type 4's pressed caption),
+// and the context with the objects and colours it had.
 TEST(ButtonLooks, ColoursAtCharacteristicPoints) {
     const Canvas behind(W, H, kBehind);
     const int32_t back = 0x3070B0, over = 0x50A040;
@@ -169,7 +180,11 @@ TEST(ButtonLooks, ColoursAtCharacteristicPoints) {
                 b.s.CheckBoxBehaviour = b.s.Value = std::strchr(c.flags, 'C');
                 b.s.backgroundDC.reset(behind.dc.get());
                 b.layout();
+                HDC dc = b.canvas.dc.get();
+                SetDCPenColor(dc, 0x123456), SetDCBrushColor(dc, 0x654321);
+                const auto before = held(dc);
                 show(b, c.shown);
+                EXPECT_EQ(held(dc), before) << "type " << c.type << " shown " << c.shown;
                 const bool hoverColours = scheme == 2 && (c.shown == hover || c.shown == downOver);
                 const ButtonState during = colours(c.type, scheme, soft, hoverColours ? over : back);
                 Pixels got{static_cast<COLORREF>(b.s.lastTextState)}, want{static_cast<COLORREF>(c.caption)};
@@ -182,6 +197,39 @@ TEST(ButtonLooks, ColoursAtCharacteristicPoints) {
                 EXPECT_EQ(kept(b.s), kept(colours(c.type, scheme, soft, back))) << c.type;
             }
         }
+    }
+}
+
+// With the focus, the looks flagged f draw the dotted rectangle (its top
+// left corner changes); type 5 frames its caption in CC9999 instead.
+TEST(ButtonLooks, FocusDrawing) {
+    for (const auto& c : kLooks) {
+        Pixels corner[2];
+        for (bool focused : {false, true}) {
+            CanvasButton b(W, H, c.type);
+            b.isDefault = std::strchr(c.flags, 'D'), b.s.hasFocus = focused;
+            b.s.CheckBoxBehaviour = b.s.Value = std::strchr(c.flags, 'C');
+            b.layout();
+            b.s.rcFocus = focusRect(c.type, {0, 0, W, H});
+            show(b, c.shown);
+            const RECT& r = b.s.rcFocus;
+            for (int x = r.left; x < r.left + 4; ++x) corner[focused].push_back(b.canvas.at(x, r.top));
+        }
+        EXPECT_EQ(corner[0] != corner[1], std::strchr(c.flags, 'f') != nullptr)
+            << "type " << c.type << " shown " << c.shown << c.flags;
+    }
+    for (Shown shown : {up, down, off}) {
+        Pixels frame[2];
+        for (bool focused : {false, true}) {
+            CanvasButton b(60, 24, 5);
+            b.s.Caption = L"Go", b.s.hasFocus = focused;
+            b.layout();
+            show(b, shown);
+            const RECT& r = b.s.rcText;
+            frame[focused] = {b.canvas.at(r.left - 2, r.top - 1), b.canvas.at(r.right + 1, r.bottom)};
+        }
+        EXPECT_EQ(frame[1] == Pixels(2, 0xCC9999), shown != off) << shown;
+        EXPECT_NE(frame[0], Pixels(2, 0xCC9999)) << shown;
     }
 }
 

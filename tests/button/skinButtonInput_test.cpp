@@ -3,6 +3,7 @@
 
 #include "button/skinButton.h"
 #include "common/ControlHost.h"
+#include "common/TestEnv.h"
 
 using namespace testenv;
 using Log = std::vector<std::wstring>;
@@ -42,13 +43,24 @@ enum Kind { Plain, Disabled, CheckBox, OtherTurnsXIntoS, Umlaut };
 constexpr int LD = MOUSEEVENTF_LEFTDOWN, LU = MOUSEEVENTF_LEFTUP, RD = MOUSEEVENTF_RIGHTDOWN, RU = MOUSEEVENTF_RIGHTUP;
 // Besides the mouse buttons: keys pressed and released, a wait longer than a
 // double click may take, the pointer moved off the button, back on and
-// within it, the focus given to the "&Cancel" button, and an Alt character
-// beyond ASCII posted as the system makes it.
+// within it, the focus given to the "&Cancel" button, an Alt character
+// beyond ASCII posted as the system makes it, and a window laid over the
+// button under the pointer (waited on until the button has seen it go).
 constexpr int down(int vk) { return 0x10000 | vk; }
 constexpr int up(int vk) { return 0x20000 | vk; }
 constexpr int altChar(wchar_t c) { return 0x40000 | c; }
-constexpr int kPause = 1 << 20, kOff = 1 << 21, kOn = 1 << 22, kIn = 1 << 23, kOther = 1 << 24;
+constexpr int kPause = 1 << 20, kOff = 1 << 21, kOn = 1 << 22, kIn = 1 << 23, kOther = 1 << 24, kCover = 1 << 25;
 constexpr int SP = VK_SPACE, ALT = VK_MENU;
+
+// A window in front of `window`, over all of it, that takes no activation.
+HWND coverOver(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    HWND cover = CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE, L"BUTTON", L"", WS_POPUP, r.left, r.top,
+                                 r.right - r.left, r.bottom - r.top, nullptr, nullptr, nullptr, nullptr);
+    ShowWindow(cover, SW_SHOWNOACTIVATE);
+    return cover;
+}
 
 }  // namespace
 
@@ -62,6 +74,8 @@ TEST(skinButtonInput, EventsOfMouseAndKeys) {
          {L"MouseDown 1 [0]", L"MouseOut [0]", L"MouseUp 1 [2]", L"Click [0]", L"MouseOver [0]"}},
         // The hover timer notices the pointer has gone; entering again raises MouseOver once.
         {"off and on", Plain, {kOff, kPause, kOn, kIn}, {L"MouseOut [0]", L"MouseOver [0]"}},
+        // Over means the pointer's window is the button's, not merely inside its rectangle.
+        {"covered", Plain, {kCover}, {L"MouseOut [0]"}},
         // The access key takes the focus, so the key's release reaches the button.
         {"Alt+S after a right press", Plain, {RD, RU, kOther, down(ALT), down('S'), up('S'), up(ALT)},
          {L"MouseDown 2 [0]", L"MouseUp 2 [0]", L"Click [0]", L"KeyUp 18 [0]"}},
@@ -87,17 +101,20 @@ TEST(skinButtonInput, EventsOfMouseAndKeys) {
         pointerTo(b.hwnd(), 50, 12);
         SetFocus(b.hwnd());
         one.log.clear();
+        HWND cover = nullptr;
         for (int in : c.input) {
             if (in == kPause) settle(GetDoubleClickTime() + 100);
             else if (in == kOff) pointerTo(host.hwnd(), 5, 5);
             else if (in == kOn || in == kIn) pointerTo(b.hwnd(), in == kOn ? 40 : 60, 12);
             else if (in == kOther) SetFocus(other.b.hwnd());
+            else if (in == kCover) cover = coverOver(b.hwnd()), pumpUntil([&] { return !one.log.empty(); }, 2000);
             else if (in & 0x40000) PostMessageW(b.hwnd(), WM_SYSCHAR, in & 0xFFFF, 1 << 29), settle();
             else if (in > 0xFFFF) key(static_cast<WORD>(in & 0xFF), in & 0x20000);
             else mouseButton(in);
         }
         EXPECT_EQ(one.log, c.want) << c.name;
         EXPECT_EQ(GetCapture(), nullptr) << c.name;
+        if (cover) DestroyWindow(cover);
         pointerTo(host.hwnd(), 5, 5);  // left on the button, the pointer would keep its hover timer running
     }
 }

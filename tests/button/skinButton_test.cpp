@@ -7,6 +7,7 @@
 
 #include "button/skinButton.h"
 #include "common/ControlHost.h"
+#include "common/TestEnv.h"
 #include "runtime/MessagePump.h"
 
 using namespace testenv;
@@ -74,6 +75,72 @@ TEST(skinButton, WindowRegionFollowsTheSize) {
     for (POINT p : {POINT{0, 0}, {59, 0}, {0, 29}, {59, 29}, {60, 29}})
         inside.push_back(PtInRegion(region.get(), p.x, p.y));
     EXPECT_EQ(inside, (std::vector<bool>{true, false, false, true, false}));
+}
+
+// Before it is placed, the font properties work on the button's own font.
+// Integer values outside 16 bits overflow (error 6) and change nothing: a
+// MousePointer write, and FontSize of a font too large for it.
+TEST(skinButton, FontsBeforePlacingAndSixteenBitValues) {
+    skinButton loose;
+    loose.FontName(L"Arial"), loose.FontSize(12), loose.FontBold(true), loose.FontItalic(true);
+    loose.FontUnderline(true);
+    EXPECT_EQ(loose.FontName() + std::to_wstring(loose.FontSize()), L"Arial12");
+    EXPECT_TRUE(loose.FontBold() && loose.FontItalic() && loose.FontUnderline());
+    const struct { double points; int32_t error; int16_t read; } sizes[] = {
+        {9.5, 0, 10}, {32767.4, 0, 32767}, {32767.5, 6, -1}, {40000, 6, -1}};
+    for (const auto& c : sizes) {
+        loose.Font(std::make_shared<rt::StdFont>(L"Arial", c.points));
+        int16_t read = -1;
+        EXPECT_EQ(raisedError([&] { read = loose.FontSize(); }), c.error) << c.points;
+        EXPECT_EQ(std::make_pair(read, loose.Font()->size()), std::make_pair(c.read, c.points));
+    }
+    ControlHost host;
+    Placed p(host);
+    p.b.MousePointer(99);
+    host.changes.clear();
+    for (int32_t bad : {32768, -32769}) EXPECT_EQ(raisedError([&] { p.b.MousePointer(bad); }), 6) << bad;
+    EXPECT_EQ(p.b.MousePointer(), 99);
+    EXPECT_TRUE(host.changes.empty());
+}
+
+// A transparent button copies what lies behind it once, at the first size it
+// is shown with (or first gets, when shown without one), and gets its
+// height back afterwards.
+TEST(skinButton, TransparentButtonCapturesTheParentOnce) {
+    for (RECT first : {RECT{30, 30, 90, 50}, RECT{30, 30, 30, 30}}) {
+        ControlHost host;
+        Placed s(host, L"b", nullptr, 11, first);
+        s.b.move({30, 30, 90, 50});
+        s.b.move({30, 30, 130, 80});
+        s.b.hide(), s.b.show();
+        BITMAP copy{};
+        GetObjectW(s.b.state().backgroundBitmap.get(), sizeof copy, &copy);
+        RECT rc{};
+        GetClientRect(s.b.hwnd(), &rc);
+        EXPECT_EQ((std::vector<long>{copy.bmWidth, copy.bmHeight, rc.bottom}), (std::vector<long>{60, 20, 50}))
+            << first.right;
+        EXPECT_EQ(GetPixel(s.b.state().backgroundDC.get(), 5, 5), GetSysColor(COLOR_BTNFACE)) << first.right;
+    }
+}
+
+// The capture of a transparent button lets pending input through: a click
+// there may take the button's window away. ButtonType, Refresh and Show then
+// stop: no paint, no notification.
+TEST(skinButton, StopsWhenItsWindowGoesDuringTheCapture) {
+    const std::function<void(skinButton&)> steps[] = {
+        [](skinButton& b) { b.ButtonType(11); }, [](skinButton& b) { b.Refresh(); }, [](skinButton& b) { b.show(); }};
+    for (const auto& step : steps) {
+        ControlHost host;
+        Placed s(host, L"b", nullptr, 11), other(host, L"other", nullptr, 0, {10, 50, 110, 75});
+        other.b.events.Click = [&] { DestroyWindow(s.b.hwnd()); };
+        if (&step == &steps[2]) s.b.hide();
+        PostMessageW(other.b.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        PostMessageW(other.b.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        host.changes.clear();
+        EXPECT_FALSE(s.paints([&] { step(s.b); })) << &step - steps;
+        EXPECT_EQ(s.b.hwnd(), nullptr);
+        EXPECT_TRUE(host.changes.empty()) << &step - steps;
+    }
 }
 
 // Wine answers GetGuiResources with 0: the handles are counted by their owners.
