@@ -19,8 +19,6 @@
 #include "launcher/modMain.h"
 #include "resources/ResourceIds.h"
 #include "runtime/Ansi.h"
-#include "runtime/Image.h"
-#include "runtime/StdFont.h"
 #include "runtime/TextBox.h"
 #include "support/cPathExt.h"
 
@@ -144,14 +142,12 @@ struct MainWindow : ::testing::Test {
     // The alert line as the user sees it, `alert` beside the warning sign or
     // nothing when "", and the status icon beside the address box when one is given.
     bool shows(const std::wstring& alert, int statusIcon = 0) const {
-        auto sign = rt::StdPicture::fromIconResource(IDI_ALERT, 16);
-        auto status = statusIcon ? rt::StdPicture::fromIconResource(statusIcon, 16) : nullptr;
-        rt::StdFont arial(L"Arial", 8.25);
+        rt::unique_hfont arial = fixedFont(11, FW_NORMAL, L"Arial");  // 8.25 points at 96 dots per inch
         auto draw = [&](HDC dc) {
-            if (!alert.empty()) rt::drawPicture(dc, *sign, kAlertLine.left, kAlertLine.top);
-            if (status) rt::drawPicture(dc, *status, kStatusIcon.left, kStatusIcon.top);
+            if (!alert.empty()) drawIconResource(dc, IDI_ALERT, kAlertLine.left, kAlertLine.top);
+            if (statusIcon) drawIconResource(dc, statusIcon, kStatusIcon.left, kStatusIcon.top);
             RECT text{kAlertText, kAlertLine.top, kAlertLine.right, kAlertLine.bottom};
-            rt::select_object font(dc, arial.handle());
+            rt::select_object font(dc, arial.get());
             SetBkMode(dc, TRANSPARENT);
             SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
             DrawTextW(dc, alert.c_str(), -1, &text, DT_LEFT | DT_TOP | DT_WORDBREAK);
@@ -159,7 +155,7 @@ struct MainWindow : ::testing::Test {
         return waitFor([&] {
             Screenshot shot(main);
             return shot.shows(kAlertLine, IDB_BACKGROUND, draw) &&
-                   (!status || shot.shows(kStatusIcon, IDB_BACKGROUND, draw));
+                   (!statusIcon || shot.shows(kStatusIcon, IDB_BACKGROUND, draw));
         });
     }
     // Clicks "&Exit"; true once the program has ended.
