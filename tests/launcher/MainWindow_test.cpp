@@ -75,6 +75,21 @@ struct Browser {
     }
 };
 
+// The settings key cannot be created while it lives: a volatile parent key
+// refuses ordinary subkeys. Its own parent is made an ordinary key first.
+struct VolatileTools {
+    static constexpr char kTools[] = "Software\\mornveldt\\tools";
+    VolatileTools() {
+        regDeleteTree(HKEY_CURRENT_USER, kTools);
+        HKEY key = nullptr;
+        if (RegCreateKeyA(HKEY_CURRENT_USER, "Software\\mornveldt", &key) == ERROR_SUCCESS) RegCloseKey(key);
+        if (RegCreateKeyExA(HKEY_CURRENT_USER, kTools, 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
+                            nullptr) == ERROR_SUCCESS)
+            RegCloseKey(key);
+    }
+    ~VolatileTools() { regDeleteTree(HKEY_CURRENT_USER, kTools); }
+};
+
 struct MainWindow : ::testing::Test {
     TempDir root{L"e2e"};
     TraceCapture trace;
@@ -405,3 +420,24 @@ TEST_F(MainWindow, TheDialogChoosesAmongSeveralAddresses) {
     ASSERT_TRUE(exitClicked());
 }
 
+// A settings key that cannot be created: each value the program writes costs
+// one trace line, the window shows all the same and closing it ends the program.
+TEST_F(MainWindow, ASettingsKeyThatCannotBeWrittenIsTracedValueByValue) {
+    VolatileTools tools;
+    start({"-"});
+    EXPECT_EQ(setting("path"), std::nullopt);
+    PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(app->ended());
+    std::vector<std::string> errors;
+    for (const std::string& line : trace.messages("tarnwicket"))
+        if (line.rfind("Error (", 0) == 0) errors.push_back(line);
+    const char* const values[] = {"path", "version", "NoSound", "NoIntro", "OverridePort", "OverridePortValue",
+                                  "DirectIpConnectivity"};
+    ASSERT_EQ(errors.size(), std::size(values));
+    for (size_t i = 0; i < errors.size(); ++i) {
+        EXPECT_NE(errors[i].find(std::string("Key: '") + values[i] + "' to value"), std::string::npos) << errors[i];
+        EXPECT_TRUE(errors[i].ends_with(i < 2 ? " Modul modMain; procedure: Main\t"
+                                              : " Formular frmMain; procedure: Form_Unload\t"))
+            << errors[i];
+    }
+}
