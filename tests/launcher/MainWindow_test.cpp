@@ -420,6 +420,48 @@ TEST_F(MainWindow, TheDialogChoosesAmongSeveralAddresses) {
     ASSERT_TRUE(exitClicked());
 }
 
+// Tab goes round the ten controls that take the focus in their tab order;
+// the buttons' access keys press them.
+TEST_F(MainWindow, TheKeyboardTabsRoundTheControlsAndTheAccessKeysPressTheButtons) {
+    install(4, L"aoe3");
+    storeSetting("OverridePort", sz("True"));  // the port box takes the focus then
+    start({"5.12.34.56"});
+    DWORD thread = GetWindowThreadProcessId(main, nullptr);
+    auto focus = [&] {
+        GUITHREADINFO info{sizeof info};
+        GetGUIThreadInfo(thread, &info);
+        return info.hwndFocus;
+    };
+    clickOn(kIpBox);
+    ASSERT_TRUE(waitFor([&] { return focus() == at(kIpBox); }));
+    const POINT order[] = {kPublicIp, kHamachiIp, kNoSound, kNoIntro, kOverridePort,
+                           kPortBox,  kStart,     kExit,    kDirectIp, kIpBox};
+    for (POINT next : order) {
+        type(VK_TAB);
+        EXPECT_TRUE(waitFor([&] { return focus() == at(next); })) << next.x << "," << next.y;
+    }
+
+    auto alt = [](WORD letter) {
+        key(VK_MENU, false);
+        type(letter);
+        key(VK_MENU, true);
+    };
+    ASSERT_EQ(setTestAdapters({"5.99.1.1"}).substr(0, 2), "ok");
+    alt('P');
+    EXPECT_TRUE(waitFor([&] { return ipText() == L"5.99.1.1"; })) << rt::toAnsi(ipText());
+    CreateDirectoryW(hamachiFolder().c_str(), nullptr);
+    writeFile(hamachiFolder() + L"\\Hamachi.ini", "[Hamachi]\r\n5.12.34.56\r\n");
+    alt('H');
+    EXPECT_TRUE(waitFor([&] { return ipText() == L"5.12.34.56"; })) << rt::toAnsi(ipText());
+    alt('S');
+    HWND menu = nullptr;
+    EXPECT_TRUE(waitFor([&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); }));
+    type(VK_ESCAPE);
+    EXPECT_TRUE(waitFor([&] { return !IsWindowVisible(menu); }));
+    alt('E');
+    EXPECT_TRUE(app->ended());
+}
+
 // A settings key that cannot be created: each value the program writes costs
 // one trace line, the window shows all the same and closing it ends the program.
 TEST_F(MainWindow, ASettingsKeyThatCannotBeWrittenIsTracedValueByValue) {
