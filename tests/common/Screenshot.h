@@ -95,12 +95,12 @@ private:
         void* bits = nullptr;
         rt::unique_hdc dc(CreateCompatibleDC(nullptr));
         rt::unique_hbitmap bitmap(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        if (!bitmap) return std::vector<uint32_t>(static_cast<size_t>(width_) * height_, 0xFFFFFFFF);  // matches nothing
+        const size_t count = static_cast<size_t>(width_) * height_;
+        if (!bitmap) return std::vector<uint32_t>(count, 0xFFFFFFFF);  // matches no screen pixel
         HGDIOBJ before = SelectObject(dc.get(), bitmap.get());
         draw(dc.get());
         GdiFlush();
-        std::vector<uint32_t> pixels(static_cast<const uint32_t*>(bits),
-                                     static_cast<const uint32_t*>(bits) + static_cast<size_t>(width_) * height_);
+        std::vector<uint32_t> pixels(static_cast<const uint32_t*>(bits), static_cast<const uint32_t*>(bits) + count);
         for (uint32_t& p : pixels) p &= 0xFFFFFF;
         SelectObject(dc.get(), before);
         return pixels;

@@ -330,7 +330,7 @@ TEST_F(MainWindow, TheGameMenuStartsTheChosenGameWithTheStoredOptions) {
     EXPECT_EQ(launched->workingFolder + "\\", rt::toAnsi(root.file(L"aoe3\\")));
 
     // A failing start shows the alert; the next good one hides it.
-    DeleteFileW(aoe3.c_str());
+    EXPECT_TRUE(DeleteFileW(aoe3.c_str()));
     chooseGame(2);
     EXPECT_TRUE(shows(L"There was an error starting the game!"));
     EXPECT_TRUE(Screenshot(main, true).save(L"main-window-start-failed"));

@@ -60,7 +60,8 @@ TEST_F(Settings, StoredTextsAsTheBoxesShowThem) {
         {"DirectIpConnectivity", "0", OptionBox::DirectIpConnectivity, 0},
         {"NoIntro", "", OptionBox::NoIntro, 1},
     };
-    for (const auto& [name, text, box, value] : rows) testenv::regStore(HKEY_CURRENT_USER, kSettingsKey, name, sz(text));
+    for (const auto& [name, text, box, value] : rows)
+        testenv::regStore(HKEY_CURRENT_USER, kSettingsKey, name, sz(text));
     Controls controls;
     {
         TracedProcedure p(L"frmMain", L"Form_Load", ProcKind::Form);
