@@ -4,10 +4,13 @@
 // (pointer moves, button presses, keys) sent through the system's queue.
 #include <windows.h>
 
+#include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "common/TestEnv.h"
 #include "runtime/ControlContainer.h"
 #include "runtime/MessagePump.h"
 #include "runtime/SendKeys.h"
@@ -82,6 +85,26 @@ inline void click(HWND hwnd, int x, int y) {
     sendClick(p);
     settle();
 }
+// A double click at client (x, y) of `hwnd`, as the system counts one
+// however slowly the machine runs: the second press comes once the first
+// click was handled (`firstHandled` says when; messages are handled while
+// waiting) at the very same point, and bears a time stamp within the
+// system's double-click time of the first.
+inline void doubleClick(HWND hwnd, int x, int y, const std::function<bool()>& firstHandled) {
+    POINT p{x, y};
+    ClientToScreen(hwnd, &p);
+    const DWORD first = GetTickCount();
+    INPUT once[3] = {mouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, p), mouseInput(MOUSEEVENTF_LEFTDOWN),
+                     mouseInput(MOUSEEVENTF_LEFTUP)};
+    once[1].mi.time = once[2].mi.time = first;
+    SendInput(3, once, sizeof(INPUT));
+    pumpUntil(firstHandled, 5000);
+    INPUT again[2] = {mouseInput(MOUSEEVENTF_LEFTDOWN), mouseInput(MOUSEEVENTF_LEFTUP)};
+    again[0].mi.time = again[1].mi.time = std::min(GetTickCount(), first + GetDoubleClickTime() / 2);
+    SendInput(2, again, sizeof(INPUT));
+    settle();
+}
+
 inline void type(WORD vk) {
     key(vk, false);
     key(vk, true);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "common/TestEnv.h"
+#include "runtime/Handles.h"
 
 namespace testenv {
 
@@ -26,13 +27,23 @@ inline bool installFakeGame(const std::wstring& exePath) {
     return CopyFileW((buildDir() + L"\\tools\\fakegame.exe").c_str(), exePath.c_str(), FALSE) != 0;
 }
 
+// False while a program started from the file at `exePath` runs: the file
+// can be neither replaced nor deleted then.
+inline bool replaceable(const std::wstring& exePath) {
+    const DWORD anyShare = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    rt::unique_hfile file(CreateFileW(exePath.c_str(), GENERIC_WRITE, anyShare, nullptr, OPEN_EXISTING, 0, nullptr));
+    return file.get() != INVALID_HANDLE_VALUE || GetLastError() != ERROR_SHARING_VIOLATION;
+}
+
 // Waits (up to 10 s) for the fake game at `exePath` to report, and removes
-// the report so the next launch can be told apart.
+// the report so the next launch can be told apart; then (up to 10 s more)
+// for the game to end, as its file cannot be replaced or deleted before.
 inline std::optional<FakeLaunch> waitForLaunch(const std::wstring& exePath) {
     const std::wstring reportPath = exePath + L".launched.txt";
     std::string report;
     if (!pumpUntil([&] { return !(report = readFile(reportPath)).empty(); }, 10000)) return std::nullopt;
     DeleteFileW(reportPath.c_str());
+    pumpUntil([&] { return replaceable(exePath); }, 10000);
     auto field = [&](const std::string& name) {
         size_t start = report.find(name + "=") + name.size() + 1;
         return report.substr(start, report.find("\r\n", start) - start);

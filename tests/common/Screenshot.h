@@ -1,7 +1,9 @@
 #pragma once
 // What a window shows on the screen, read back from the screen itself (so
 // windowless labels and images count as the user sees them), compared with
-// a rendering of what should be there, and kept as a PNG artefact.
+// a rendering of what should be there, and kept as a PNG artefact. The
+// renderings use the platform's drawing only, with fonts made from fixed
+// numbers, so that a fault in the program's drawing cannot hide in them.
 #include <wincodec.h>
 #include <windows.h>
 #include <wrl/client.h>
@@ -12,11 +14,35 @@
 #include <vector>
 
 #include "common/TestEnv.h"
-#include "runtime/DibCanvas.h"
-#include "runtime/Image.h"
-#include "runtime/StdPicture.h"
+#include "runtime/Handles.h"
 
 namespace testenv {
+
+// The bitmap resource `id` of this program, as stored, with its top left corner at (x, y).
+inline void drawBitmapResource(HDC dc, int id, int x, int y) {
+    rt::unique_hbitmap bitmap(static_cast<HBITMAP>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    BITMAP size{};
+    GetObjectW(bitmap.get(), sizeof size, &size);
+    rt::unique_hdc source(CreateCompatibleDC(dc));
+    HGDIOBJ before = SelectObject(source.get(), bitmap.get());
+    BitBlt(dc, x, y, size.bmWidth, size.bmHeight, source.get(), 0, 0, SRCCOPY);
+    SelectObject(source.get(), before);
+}
+
+// The 16 x 16 image of the icon resource `id` of this program, drawn at (x, y).
+inline void drawIconResource(HDC dc, int id, int x, int y) {
+    rt::unique_hicon icon(
+        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, 16, 16, 0)));
+    DrawIconEx(dc, x, y, icon.get(), 16, 16, 0, nullptr, DI_NORMAL);
+}
+
+// A font given by its character height in pixels (a negative lfHeight),
+// its weight and its face name.
+inline rt::unique_hfont fixedFont(int characterHeight, int weight, const wchar_t* face) {
+    return rt::unique_hfont(CreateFontW(-characterHeight, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face));
+}
 
 class Screenshot {
 public:
@@ -41,7 +67,7 @@ public:
     // over the bitmap `background` (a resource of this program) placed at 0, 0.
     bool shows(RECT area, int background, const std::function<void(HDC)>& draw) const {
         return showsPainted(area, [&](HDC dc) {
-            rt::drawPicture(dc, *rt::StdPicture::fromBitmapResource(background), 0, 0);
+            drawBitmapResource(dc, background, 0, 0);
             draw(dc);
         });
     }
@@ -70,14 +96,20 @@ public:
     }
 
 private:
-    // What `draw` paints on a fresh bitmap of this size, top-down 0x00RRGGBB.
+    // What `draw` paints on a fresh black bitmap of this size, top-down 0x00RRGGBB.
     std::vector<uint32_t> pixelsDrawn(const std::function<void(HDC)>& draw) const {
-        rt::DibCanvas canvas(nullptr, width_, height_);
-        draw(canvas.dc());
+        BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width_, -height_, 1, 32, BI_RGB}};  // rows from the top down
+        void* bits = nullptr;
+        rt::unique_hdc dc(CreateCompatibleDC(nullptr));
+        rt::unique_hbitmap bitmap(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        const size_t count = static_cast<size_t>(width_) * height_;
+        if (!bitmap) return std::vector<uint32_t>(count, 0xFFFFFFFF);  // matches no screen pixel
+        HGDIOBJ before = SelectObject(dc.get(), bitmap.get());
+        draw(dc.get());
         GdiFlush();
-        std::vector<uint32_t> pixels;
-        for (int y = height_ - 1; y >= 0; --y)  // the canvas has its rows from the bottom up
-            for (int x = 0; x < width_; ++x) pixels.push_back(canvas.pixels()[y * width_ + x] & 0xFFFFFF);
+        std::vector<uint32_t> pixels(static_cast<const uint32_t*>(bits), static_cast<const uint32_t*>(bits) + count);
+        for (uint32_t& p : pixels) p &= 0xFFFFFF;
+        SelectObject(dc.get(), before);
         return pixels;
     }
 

@@ -1,4 +1,5 @@
 // ctest-lock: appdata
+// ctest-serial
 #include "launcher/IpDiscovery.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <cstring>
 
 #include "common/TestEnv.h"
+#include "common/TestForm.h"
 #include "launcher/frmSelect.h"
 #include "launcher/modMain.h"
 #include "support/cPathExt.h"
@@ -20,6 +22,39 @@ TEST(SelectDialog, TakesTheOnlyValidEntryInNormalFormWithoutAsking) {
     frmSelect& dialog = frmSelect::instance();
     EXPECT_EQ(dialog.getIP(sIP, sDelimiter), L"10.1.2.3");
     EXPECT_FALSE(dialog.isLoaded());
+}
+
+// Keys on the shown dialog, starting in its list: Enter there answers,
+// Space presses OK or Cancel; Escape, and Enter on a button, do nothing. The
+// title-bar close after the keys ends the calls they leave open. Each key
+// goes out once the one before was handled: the script's timer ticks only
+// when no input is waiting.
+TEST(SelectDialog, KeysOnTheListAndTheButtons) {
+    const struct { std::vector<WORD> keys; const wchar_t* answer; bool canceled; } cases[] = {
+        {{VK_RETURN}, L"192.168.0.5", false},
+        {{VK_TAB, VK_SPACE}, L"192.168.0.5", false},
+        {{VK_TAB, VK_TAB, VK_SPACE}, L"", true},
+        {{VK_ESCAPE, VK_TAB, VK_RETURN, VK_ESCAPE, VK_TAB, VK_RETURN, VK_ESCAPE}, L"", false},
+    };
+    frmSelect& dialog = frmSelect::instance();
+    for (const auto& c : cases) {
+        std::vector<std::function<bool()>> steps{[&] {
+            bool shown = dialog.isLoaded() && IsWindowVisible(dialog.hwnd());
+            if (shown) SetForegroundWindow(dialog.hwnd());
+            return shown;
+        }};
+        for (WORD vk : c.keys)
+            steps.push_back([vk] {
+                INPUT in[2] = {rt::keyInput(vk, false), rt::keyInput(vk, true)};
+                SendInput(2, in, sizeof(INPUT));
+                return true;
+            });
+        steps.push_back([&] { return PostMessageW(dialog.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0) != 0; });
+        testenv::Script script(steps);
+        std::wstring sIP = L"192.168.0.5|5.12.34.56", sDelimiter = L"|";
+        EXPECT_EQ(dialog.getIP(sIP, sDelimiter), c.answer) << c.keys.size() << " keys";
+        EXPECT_EQ(dialog.Canceled(), c.canceled) << c.keys.size() << " keys";
+    }
 }
 
 // The main window's Hamachi button shows the missing, locked and unreadable

@@ -19,8 +19,6 @@
 #include "launcher/modMain.h"
 #include "resources/ResourceIds.h"
 #include "runtime/Ansi.h"
-#include "runtime/Image.h"
-#include "runtime/StdFont.h"
 #include "runtime/TextBox.h"
 #include "support/cPathExt.h"
 
@@ -75,6 +73,21 @@ struct Browser {
     ~Browser() {
         if (before) regStore(HKEY_CLASSES_ROOT, kHttps, "", *before);
     }
+};
+
+// The settings key cannot be created while it lives: a volatile parent key
+// refuses ordinary subkeys. Its own parent is made an ordinary key first.
+struct VolatileTools {
+    static constexpr char kTools[] = "Software\\mornveldt\\tools";
+    VolatileTools() {
+        regDeleteTree(HKEY_CURRENT_USER, kTools);
+        HKEY key = nullptr;
+        if (RegCreateKeyA(HKEY_CURRENT_USER, "Software\\mornveldt", &key) == ERROR_SUCCESS) RegCloseKey(key);
+        if (RegCreateKeyExA(HKEY_CURRENT_USER, kTools, 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
+                            nullptr) == ERROR_SUCCESS)
+            RegCloseKey(key);
+    }
+    ~VolatileTools() { regDeleteTree(HKEY_CURRENT_USER, kTools); }
 };
 
 struct MainWindow : ::testing::Test {
@@ -133,10 +146,14 @@ struct MainWindow : ::testing::Test {
         clickOn(button, 40, 12);
         lastPress = GetTickCount();
     }
-    // Clicks into a box, empties it and types `text`.
+    // Clicks into a box, empties it and types `text`, all as input, so each
+    // step is handled after the one before.
     void retype(POINT box, const std::wstring& text) const {
         clickOn(box);
-        SendMessageW(at(box), EM_SETSEL, 0, -1);
+        type(VK_END);
+        key(VK_SHIFT, false);
+        type(VK_HOME);
+        key(VK_SHIFT, true);
         type(VK_DELETE);
         typeText(text);
     }
@@ -144,14 +161,12 @@ struct MainWindow : ::testing::Test {
     // The alert line as the user sees it, `alert` beside the warning sign or
     // nothing when "", and the status icon beside the address box when one is given.
     bool shows(const std::wstring& alert, int statusIcon = 0) const {
-        auto sign = rt::StdPicture::fromIconResource(IDI_ALERT, 16);
-        auto status = statusIcon ? rt::StdPicture::fromIconResource(statusIcon, 16) : nullptr;
-        rt::StdFont arial(L"Arial", 8.25);
+        rt::unique_hfont arial = fixedFont(11, FW_NORMAL, L"Arial");  // 8.25 points at 96 dots per inch
         auto draw = [&](HDC dc) {
-            if (!alert.empty()) rt::drawPicture(dc, *sign, kAlertLine.left, kAlertLine.top);
-            if (status) rt::drawPicture(dc, *status, kStatusIcon.left, kStatusIcon.top);
+            if (!alert.empty()) drawIconResource(dc, IDI_ALERT, kAlertLine.left, kAlertLine.top);
+            if (statusIcon) drawIconResource(dc, statusIcon, kStatusIcon.left, kStatusIcon.top);
             RECT text{kAlertText, kAlertLine.top, kAlertLine.right, kAlertLine.bottom};
-            rt::select_object font(dc, arial.handle());
+            rt::select_object font(dc, arial.get());
             SetBkMode(dc, TRANSPARENT);
             SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
             DrawTextW(dc, alert.c_str(), -1, &text, DT_LEFT | DT_TOP | DT_WORDBREAK);
@@ -159,7 +174,7 @@ struct MainWindow : ::testing::Test {
         return waitFor([&] {
             Screenshot shot(main);
             return shot.shows(kAlertLine, IDB_BACKGROUND, draw) &&
-                   (!status || shot.shows(kStatusIcon, IDB_BACKGROUND, draw));
+                   (!statusIcon || shot.shows(kStatusIcon, IDB_BACKGROUND, draw));
         });
     }
     // Clicks "&Exit"; true once the program has ended.
@@ -315,7 +330,7 @@ TEST_F(MainWindow, TheGameMenuStartsTheChosenGameWithTheStoredOptions) {
     EXPECT_EQ(launched->workingFolder + "\\", rt::toAnsi(root.file(L"aoe3\\")));
 
     // A failing start shows the alert; the next good one hides it.
-    DeleteFileW(aoe3.c_str());
+    EXPECT_TRUE(DeleteFileW(aoe3.c_str()));
     chooseGame(2);
     EXPECT_TRUE(shows(L"There was an error starting the game!"));
     EXPECT_TRUE(Screenshot(main, true).save(L"main-window-start-failed"));
@@ -373,25 +388,26 @@ TEST_F(MainWindow, TheDialogChoosesAmongSeveralAddresses) {
     EXPECT_TRUE(waitFor([&] { return ipText() == L"192.168.0.5"; }));
 
     // "Get public ip" asks again, over the main window: each way of answering.
-    auto ask = [&](const std::function<void(HWND)>& answer) {
+    // Each answer puts another address into the box than the one before.
+    auto ask = [&](const std::function<void(HWND)>& answer, const std::wstring& expected) {
         press(kPublicIp);
         HWND d = app->window(L"Select ip");
-        if (!d) return std::wstring(L"(no dialog)");
+        ASSERT_NE(d, nullptr);
         EXPECT_EQ(centre(d), centre(main));
         answer(d);
-        EXPECT_TRUE(waitFor([&] { return !IsWindow(d); }));
-        settle(100);
-        return ipText();
+        EXPECT_TRUE(waitFor([&] { return !IsWindow(d) && ipText() == expected; })) << rt::toAnsi(ipText());
     };
-    EXPECT_EQ(ask([&](HWND d) { click(d, 20, 40 + 20), click(d, 20, 40 + 20); }), L"5.12.34.56");  // double click
-    EXPECT_EQ(ask([&](HWND d) { PostMessageW(d, WM_SYSCOMMAND, SC_CLOSE, 0); }), L"");
-    EXPECT_EQ(ask([&](HWND d) {
-                  click(d, 20, 40 + 6);
-                  type(VK_DOWN);
-                  type(VK_RETURN);
-              }),
-              L"5.12.34.56");
-    EXPECT_EQ(ask([&](HWND d) { click(d, 128 + 36, 128 + 12); }), L"");
+    ask([&](HWND d) {
+        HWND list = childAt(d, 8, 40);
+        doubleClick(list, 12, 20, [&] { return SendMessageW(list, LB_GETCURSEL, 0, 0) == 1; });
+    }, L"5.12.34.56");
+    ask([&](HWND d) { PostMessageW(d, WM_SYSCOMMAND, SC_CLOSE, 0); }, L"");
+    ask([&](HWND d) {
+        click(d, 20, 40 + 6);
+        type(VK_DOWN);
+        type(VK_RETURN);
+    }, L"5.12.34.56");
+    ask([&](HWND d) { click(d, 128 + 36, 128 + 12); }, L"");
     EXPECT_TRUE(shows(L"The ip isn't correct!"));
     EXPECT_FALSE(startEnabled());
 
@@ -402,4 +418,68 @@ TEST_F(MainWindow, TheDialogChoosesAmongSeveralAddresses) {
     EXPECT_EQ(app->anyWindow(L"Select ip"), nullptr);
     EXPECT_TRUE(startEnabled());
     ASSERT_TRUE(exitClicked());
+}
+
+// Tab goes round the ten controls that take the focus in their tab order;
+// the buttons' access keys press them.
+TEST_F(MainWindow, TheKeyboardTabsRoundTheControlsAndTheAccessKeysPressTheButtons) {
+    install(4, L"aoe3");
+    storeSetting("OverridePort", sz("True"));  // the port box takes the focus then
+    start({"5.12.34.56"});
+    DWORD thread = GetWindowThreadProcessId(main, nullptr);
+    auto focus = [&] {
+        GUITHREADINFO info{sizeof info};
+        GetGUIThreadInfo(thread, &info);
+        return info.hwndFocus;
+    };
+    clickOn(kIpBox);
+    ASSERT_TRUE(waitFor([&] { return focus() == at(kIpBox); }));
+    const POINT order[] = {kPublicIp, kHamachiIp, kNoSound, kNoIntro, kOverridePort,
+                           kPortBox,  kStart,     kExit,    kDirectIp, kIpBox};
+    for (POINT next : order) {
+        type(VK_TAB);
+        EXPECT_TRUE(waitFor([&] { return focus() == at(next); })) << next.x << "," << next.y;
+    }
+
+    auto alt = [](WORD letter) {
+        key(VK_MENU, false);
+        type(letter);
+        key(VK_MENU, true);
+    };
+    ASSERT_EQ(setTestAdapters({"5.99.1.1"}).substr(0, 2), "ok");
+    alt('P');
+    EXPECT_TRUE(waitFor([&] { return ipText() == L"5.99.1.1"; })) << rt::toAnsi(ipText());
+    CreateDirectoryW(hamachiFolder().c_str(), nullptr);
+    writeFile(hamachiFolder() + L"\\Hamachi.ini", "[Hamachi]\r\n5.12.34.56\r\n");
+    alt('H');
+    EXPECT_TRUE(waitFor([&] { return ipText() == L"5.12.34.56"; })) << rt::toAnsi(ipText());
+    alt('S');
+    HWND menu = nullptr;
+    EXPECT_TRUE(waitFor([&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); }));
+    type(VK_ESCAPE);
+    EXPECT_TRUE(waitFor([&] { return !IsWindowVisible(menu); }));
+    alt('E');
+    EXPECT_TRUE(app->ended());
+}
+
+// A settings key that cannot be created: each value the program writes costs
+// one trace line, the window shows all the same and closing it ends the program.
+TEST_F(MainWindow, ASettingsKeyThatCannotBeWrittenIsTracedValueByValue) {
+    VolatileTools tools;
+    start({"-"});
+    EXPECT_EQ(setting("path"), std::nullopt);
+    PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(app->ended());
+    std::vector<std::string> errors;
+    for (const std::string& line : trace.messages("tarnwicket"))
+        if (line.rfind("Error (", 0) == 0) errors.push_back(line);
+    const char* const values[] = {"path", "version", "NoSound", "NoIntro", "OverridePort", "OverridePortValue",
+                                  "DirectIpConnectivity"};
+    ASSERT_EQ(errors.size(), std::size(values));
+    for (size_t i = 0; i < errors.size(); ++i) {
+        EXPECT_NE(errors[i].find(std::string("Key: '") + values[i] + "' to value"), std::string::npos) << errors[i];
+        EXPECT_TRUE(errors[i].ends_with(i < 2 ? " Modul modMain; procedure: Main\t"
+                                              : " Formular frmMain; procedure: Form_Unload\t"))
+            << errors[i];
+    }
 }

@@ -155,10 +155,6 @@ private:
 RECT at120Dpi(rt::TwipsRect t) {
     return {t.left / 12, t.top / 12, t.left / 12 + t.width / 12, t.top / 12 + t.height / 12};
 }
-rt::unique_hfont fontAt120Dpi(const wchar_t* face, int pixels) {
-    return rt::unique_hfont(
-        CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, face));
-}
 
 // The block `text` takes when the platform wraps it to the width of `room`.
 RECT textBlock(const wchar_t* text, HFONT font, RECT room) {
@@ -179,7 +175,7 @@ struct LabelRow {
 // over what `background` paints.
 bool showsWhole(HWND window, const LabelRow& label, const std::function<void(HDC)>& background) {
     RECT r = at120Dpi(label.at);
-    rt::unique_hfont font = fontAt120Dpi(label.face, label.pixels);
+    rt::unique_hfont font = fixedFont(label.pixels, FW_NORMAL, label.face);
     RECT block = textBlock(label.text, font.get(), r);
     if (block.right > r.right || block.bottom > r.bottom) return false;
     return waitFor([&] {
@@ -284,7 +280,7 @@ TEST_F(PlayerSession, At120DpiTheLayoutsGrowWithTheirTexts) {
     main = app->window(kMainCaption);
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(Screenshot(main).width() * 1000 + Screenshot(main).height(), 761610);
-    auto background = [](HDC dc) { rt::drawPicture(dc, *rt::StdPicture::fromBitmapResource(IDB_BACKGROUND), 0, 0); };
+    auto background = [](HDC dc) { drawBitmapResource(dc, IDB_BACKGROUND, 0, 0); };
     const LabelRow labels[] = {
         {L"Please type your ip address in the textbox below.", {1560, 1560, 3975, 255}, L"Arial", 14},
         {L"Enter the desired ip address", {1560, 840, 7335, 375}, L"Arial", 23},
