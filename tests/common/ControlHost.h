@@ -88,9 +88,10 @@ inline void click(HWND hwnd, int x, int y) {
 // A double click at client (x, y) of `hwnd`, as the system counts one
 // however slowly the machine runs: the second press comes once the first
 // click was handled (`firstHandled` says when; messages are handled while
-// waiting) at the very same point, and bears a time stamp within the
-// system's double-click time of the first.
-inline void doubleClick(HWND hwnd, int x, int y, const std::function<bool()>& firstHandled) {
+// waiting) and `between` has run, at the very same point, and bears a time
+// stamp 100 ms after the first, well within the system's double-click time.
+inline void doubleClick(HWND hwnd, int x, int y, const std::function<bool()>& firstHandled,
+                        const std::function<void()>& between = {}) {
     POINT p{x, y};
     ClientToScreen(hwnd, &p);
     const DWORD first = GetTickCount();
@@ -99,8 +100,10 @@ inline void doubleClick(HWND hwnd, int x, int y, const std::function<bool()>& fi
     once[1].mi.time = once[2].mi.time = first;
     SendInput(3, once, sizeof(INPUT));
     pumpUntil(firstHandled, 5000);
+    if (between) between();
+    pumpUntil([&] { return GetTickCount() - first >= 100; }, 200);
     INPUT again[2] = {mouseInput(MOUSEEVENTF_LEFTDOWN), mouseInput(MOUSEEVENTF_LEFTUP)};
-    again[0].mi.time = again[1].mi.time = std::min(GetTickCount(), first + GetDoubleClickTime() / 2);
+    again[0].mi.time = again[1].mi.time = first + std::min<DWORD>(100, GetDoubleClickTime() / 2);
     SendInput(2, again, sizeof(INPUT));
     settle();
 }

@@ -37,16 +37,9 @@ std::wstring hamachiFolder() { return modMain::oPathExt().getSpecialPath(26) + L
 // makes the second press a double-click press.
 void quickClicks(HWND button, const std::function<bool()>& firstHandled, const std::function<void()>& between = {}) {
     RECT r{};
-    GetWindowRect(button, &r);
-    const POINT middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    GetClientRect(button, &r);
     settle(GetDoubleClickTime() + 50);  // the first press is a plain one
-    sendClick(middle);
-    const DWORD first = GetTickCount();
-    ASSERT_TRUE(pumpUntil(firstHandled, 2000));
-    if (between) between();
-    pumpUntil([&] { return GetTickCount() - first >= 100; }, 200);
-    ASSERT_LT(GetTickCount() - first, GetDoubleClickTime());
-    sendClick(middle);
+    doubleClick(button, r.right / 2, r.bottom / 2, firstHandled, between);
 }
 
 // One of the launcher's windows with its buttons' Clicks counted instead of
@@ -198,7 +191,7 @@ void expectCaptionsFit(HWND window, std::initializer_list<std::pair<const wchar_
         ASSERT_TRUE(button && GetClientRect(button, &client)) << rt::toAnsi(caption);
         EXPECT_EQ(std::make_pair(client.right, client.bottom), std::make_pair(r.right - r.left, r.bottom - r.top));
         RECT room{16 + 1, 1, client.right - 2, client.bottom - 2};
-        RECT block = textBlock(caption, fontAt120Dpi(L"Arial", 14).get(), room);
+        RECT block = textBlock(caption, fixedFont(14, FW_NORMAL, L"Arial").get(), room);
         EXPECT_TRUE(block.right <= room.right && block.bottom <= room.bottom) << rt::toAnsi(caption);
     }
 }

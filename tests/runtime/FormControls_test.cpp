@@ -60,9 +60,8 @@ TEST_F(FormControls, ListBoxSelectionDoubleClickAndEnter) {
     auto& lst = f.listBox(L"lst");
     for (const wchar_t* item : {L"a", L"b", L"c"}) lst.AddItem(item);
     int itemHeight = static_cast<int>(SendMessageW(lst.hWnd(), LB_GETITEMHEIGHT, 0, 0));
-    click(lst.hWnd(), 20, itemHeight * 3 / 2);
+    doubleClick(lst.hWnd(), 20, itemHeight * 3 / 2, [&] { return lst.ListIndex() == 1; });
     EXPECT_EQ(lst.ListIndex(), 1);
-    click(lst.hWnd(), 20, itemHeight * 3 / 2);
     type(VK_RETURN);
     EXPECT_EQ(seen(L"lst.DblClick") * 10 + seen(L"lst.KeyPress 13"), 11);
 }
