@@ -10,6 +10,7 @@
 
 #include "common/ControlHost.h"
 #include "common/FakeGame.h"
+#include "common/LauncherFixture.h"
 #include "common/LauncherProcess.h"
 #include "common/Screenshot.h"
 #include "common/TestAdapters.h"
@@ -26,15 +27,9 @@ using namespace testenv;
 
 namespace {
 
-// Client pixels of the main window's controls (top left corners).
-constexpr POINT kIpBox{104, 128}, kPortBox{240, 256}, kPublicIp{104, 152}, kHamachiIp{240, 152}, kStart{344, 424},
-    kExit{464, 424}, kNoSound{104, 224}, kNoIntro{104, 240}, kOverridePort{104, 256}, kDirectIp{104, 272},
-    kDonate{272, 420};
 // The alert line: its sign at the left, its text from kAlertText on.
 const RECT kAlertLine{80, 336, 593, 361}, kStatusIcon{376, 127, 392, 143};
 constexpr int kAlertText = 104;
-
-std::wstring hamachiFolder() { return modMain::oPathExt().getSpecialPath(26) + L"\\Hamachi"; }
 
 // A popup menu as it must look: the picture of these entries (disabled in
 // brackets) shown by this program at `at`.
@@ -90,28 +85,10 @@ struct VolatileTools {
     ~VolatileTools() { regDeleteTree(HKEY_CURRENT_USER, kTools); }
 };
 
-struct MainWindow : ::testing::Test {
+struct MainWindow : LauncherTest {
     TempDir root{L"e2e"};
     TraceCapture trace;
-    std::unique_ptr<LauncherProcess> app;
-    HWND main = nullptr;
     DWORD lastPress = 0;
-
-    void SetUp() override {
-        if (!adaptersControllable()) GTEST_SKIP() << "not inside the suite's network namespace";
-        clean();
-    }
-    void TearDown() override {
-        app.reset();
-        clean();
-        setTestAdapters({});
-    }
-    static void clean() {
-        regDeleteTree(HKEY_CURRENT_USER, kSettingsKey);
-        for (const GameTable::Game& game : GameTable::games())
-            regDeleteTree(HKEY_LOCAL_MACHINE, rt::toAnsi(game.key->keyPath));
-        removeTree(hamachiFolder());
-    }
 
     // Game `index` installed in `folder` (under the test's root), its executable the fake game.
     std::wstring install(int index, const std::wstring& folder, const char* version = "1.0") {
@@ -124,22 +101,9 @@ struct MainWindow : ::testing::Test {
         return dir + game.executables.front();
     }
     static void storeSetting(const char* name, const RegValue& v) { regStore(HKEY_CURRENT_USER, kSettingsKey, name, v); }
-    static auto setting(const char* name) { return regStored(HKEY_CURRENT_USER, kSettingsKey, name); }
 
-    // Starts the program with these adapter addresses; its main window (the dialog shows first with two valid ones).
-    void start(const std::vector<std::string>& adapters, bool expectDialog = false) {
-        ASSERT_EQ(setTestAdapters(adapters).substr(0, 2), "ok");  // adapters made by other tests have no address
-        app = std::make_unique<LauncherProcess>();
-        ASSERT_TRUE(app->started());
-        if (expectDialog) return;
-        main = app->window(kMainCaption);
-        ASSERT_NE(main, nullptr);
-    }
-    HWND at(POINT p) const { return childAt(main, p.x, p.y); }
-    std::wstring ipText() const { return textOf(at(kIpBox)); }
     bool startEnabled() const { return IsWindowEnabled(at(kStart)); }
     bool isChecked(POINT box) const { return SendMessageW(at(box), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-    void clickOn(POINT p, int dx = 4, int dy = 4) const { click(main, p.x + dx, p.y + dy); }
     // Clicks a button of the main window; a second click soon after would be a double click.
     void press(POINT button) {
         pumpUntil([&] { return GetTickCount() - lastPress > GetDoubleClickTime(); }, 1000);

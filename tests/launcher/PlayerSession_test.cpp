@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "button/skinButton.h"
+#include "common/LauncherFixture.h"
 #include "common/LauncherProcess.h"
 #include "common/Screenshot.h"
 #include "common/TestAdapters.h"
@@ -24,12 +25,6 @@
 using namespace testenv;
 
 namespace {
-
-// Client pixels of the main window's controls at 96 DPI (top left corners).
-constexpr POINT kIpBox{104, 128}, kHamachiIp{240, 152}, kNoSound{104, 224}, kNoIntro{104, 240},
-    kOverridePort{104, 256}, kPortBox{240, 256}, kDirectIp{104, 272};
-
-std::wstring hamachiFolder() { return modMain::oPathExt().getSpecialPath(26) + L"\\Hamachi"; }
 
 // Two left clicks in the middle of `button`: the second 100 ms after the
 // first press, once `firstHandled` holds (and `between` has run), at the
@@ -78,38 +73,7 @@ void expectTwoClicksOnEachButton(Counted<Window>& form) {
     form.Unload();
 }
 
-struct PlayerSession : ::testing::Test {
-    std::unique_ptr<LauncherProcess> app;
-    HWND main = nullptr;
-
-    void SetUp() override {
-        if (!adaptersControllable()) GTEST_SKIP() << "not inside the suite's network namespace";
-        clean();
-    }
-    void TearDown() override {
-        app.reset();
-        clean();
-        setTestAdapters({});
-    }
-    static void clean() {
-        regDeleteTree(HKEY_CURRENT_USER, kSettingsKey);
-        removeTree(hamachiFolder());
-    }
-    static auto setting(const char* name) { return regStored(HKEY_CURRENT_USER, kSettingsKey, name); }
-
-    // Starts the program with these adapter addresses; its main window unless the dialog comes first.
-    void start(const std::vector<std::string>& adapters, bool expectDialog = false) {
-        ASSERT_EQ(setTestAdapters(adapters).substr(0, 2), "ok");
-        app = std::make_unique<LauncherProcess>();
-        ASSERT_TRUE(app->started());
-        if (expectDialog) return;
-        main = app->window(kMainCaption);
-        ASSERT_NE(main, nullptr);
-    }
-    HWND at(POINT p) const { return childAt(main, p.x, p.y); }
-    std::wstring ipText() const { return textOf(at(kIpBox)); }
-    void clickOn(POINT p) const { click(main, p.x + 4, p.y + 4); }
-
+struct PlayerSession : LauncherTest {
     // What the system sends at log-off: the question to each of the
     // program's windows, then the end to each; true when all agreed.
     bool endSession() const {
