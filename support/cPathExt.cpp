@@ -16,8 +16,9 @@ namespace {
 // archive": every entry except folders.
 constexpr uint32_t kAnyFile = 39;
 
+// The shell's own release of its item lists: the program imports no COM library.
 struct ItemListFree {
-    void operator()(ITEMIDLIST* pidl) const { CoTaskMemFree(pidl); }
+    void operator()(ITEMIDLIST* pidl) const { ILFree(pidl); }
 };
 using unique_itemlist = std::unique_ptr<ITEMIDLIST, ItemListFree>;
 
