@@ -6,6 +6,7 @@
 #include <climits>
 
 #include "runtime/EventBoundary.h"
+#include "runtime/FormClass.h"
 #include "runtime/Handles.h"
 #include "runtime/MessagePump.h"
 #include "runtime/ScreenBitmap.h"
@@ -13,7 +14,6 @@
 namespace rt {
 namespace {
 
-const wchar_t kFormClass[] = L"tarnwicketForm";
 // Posted by a control whose Validate kept the focus; lParam: the control's window.
 constexpr UINT kRefocus = WM_APP + 1;
 
@@ -76,7 +76,6 @@ struct Form::Content {
     std::vector<std::unique_ptr<Control>> controls;  // layout order: windowless ones paint in it
     std::vector<std::unique_ptr<MenuItem>> menus;
     FontRef font;
-    PictureRef bigIcon, smallIcon;  // the window uses them until it is gone
 };
 
 Form::Form(FormLayout layout) : layout_(std::move(layout)) {}
@@ -90,14 +89,15 @@ int Form::loadedForms() { return static_cast<int>(loadedList().size()); }
 // ---- life cycle ----
 
 void Form::createWindow() {
-    registerClass(kFormClass, CS_DBLCLKS, nullptr);
+    const FormClass& windowClass = formClass(layout_.iconResource);
+    registerClass(windowClass.name.c_str(), CS_DBLCLKS, nullptr, windowClass.icon, windowClass.smallIcon);
     DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     if (layout_.minButton) style |= WS_MINIMIZEBOX;
     if (layout_.maxButton) style |= WS_MAXIMIZEBOX;
     RECT r{0, 0, twipsToPixels(layout_.clientWidthTwips), twipsToPixels(layout_.clientHeightTwips)};
     AdjustWindowRectEx(&r, style, FALSE, WS_EX_CONTROLPARENT);
-    if (!create(kFormClass, WS_EX_CONTROLPARENT, style, layout_.caption.c_str(), CW_USEDEFAULT, CW_USEDEFAULT,
-                r.right - r.left, r.bottom - r.top))
+    if (!create(windowClass.name.c_str(), WS_EX_CONTROLPARENT, style, layout_.caption.c_str(), CW_USEDEFAULT,
+                CW_USEDEFAULT, r.right - r.left, r.bottom - r.top))
         return;
     loadedList().push_back(this);
     if (layout_.startUpPosition != StartUpPosition::WindowsDefault) placeOver(nullptr);
@@ -113,7 +113,6 @@ void Form::Load() {
     content_->container->setFont(content_->font);
     createControls();
     createMenus();
-    setIcons();
     EventScope scope;
     bindEvents();
     Form_Load();
@@ -133,19 +132,6 @@ void Form::createControls() {
 
 void Form::createMenus() {
     for (const MenuLayout& row : layout_.menus) content_->menus.push_back(std::make_unique<MenuItem>(row));
-}
-
-// A window icon that cannot be loaded leaves the platform's default one.
-void Form::setIcons() {
-    if (!layout_.iconResource) return;
-    try {
-        content_->bigIcon = StdPicture::fromIconResource(layout_.iconResource, GetSystemMetrics(SM_CXICON));
-        content_->smallIcon = StdPicture::fromIconResource(layout_.iconResource, GetSystemMetrics(SM_CXSMICON));
-    } catch (const RuntimeError&) {
-        return;
-    }
-    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(content_->bigIcon->icon()));
-    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(content_->smallIcon->icon()));
 }
 
 void Form::Show() {

@@ -122,7 +122,6 @@ private:
     void createWindow();
     void createControls();
     void createMenus();
-    void setIcons();
     void placeOver(HWND owner);
     void showUserControls(bool shown);
     void focusFirstControl();
