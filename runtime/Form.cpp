@@ -56,6 +56,13 @@ std::vector<HWND> threadWindows() {
     return windows;
 }
 
+RECT screenArea() { return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+
+// The top left corner of a window of `size` centred over `area`.
+POINT centredIn(const RECT& area, SIZE size) {
+    return {area.left + (area.right - area.left - size.cx) / 2, area.top + (area.bottom - area.top - size.cy) / 2};
+}
+
 // Resets a flag on every way out.
 class Busy {
 public:
@@ -96,11 +103,14 @@ void Form::createWindow() {
     if (layout_.maxButton) style |= WS_MAXIMIZEBOX;
     RECT r{0, 0, twipsToPixels(layout_.clientWidthTwips), twipsToPixels(layout_.clientHeightTwips)};
     AdjustWindowRectEx(&r, style, FALSE, WS_EX_CONTROLPARENT);
-    if (!create(windowClass.name.c_str(), WS_EX_CONTROLPARENT, style, layout_.caption.c_str(), CW_USEDEFAULT,
-                CW_USEDEFAULT, r.right - r.left, r.bottom - r.top))
+    const SIZE size{r.right - r.left, r.bottom - r.top};
+    // Made in its place: moving the new window there costs the start more.
+    POINT at{CW_USEDEFAULT, CW_USEDEFAULT};
+    if (layout_.startUpPosition != StartUpPosition::WindowsDefault) at = centredIn(screenArea(), size);
+    if (!create(windowClass.name.c_str(), WS_EX_CONTROLPARENT, style, layout_.caption.c_str(), at.x, at.y, size.cx,
+                size.cy))
         return;
     loadedList().push_back(this);
-    if (layout_.startUpPosition != StartUpPosition::WindowsDefault) placeOver(nullptr);
 }
 
 void Form::Load() {
@@ -213,15 +223,11 @@ void Form::unloadAllForEnd(const std::function<void(std::exception_ptr)>& onErro
 // ---- placement, focus and modality ----
 
 void Form::placeOver(HWND owner) {
-    RECT me{}, area{};
+    RECT me{}, area = screenArea();
     GetWindowRect(hwnd(), &me);
-    if (owner && IsWindowVisible(owner))
-        GetWindowRect(owner, &area);
-    else
-        area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    int w = me.right - me.left, h = me.bottom - me.top;
-    SetWindowPos(hwnd(), nullptr, area.left + (area.right - area.left - w) / 2,
-                 area.top + (area.bottom - area.top - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (owner && IsWindowVisible(owner)) GetWindowRect(owner, &area);
+    POINT at = centredIn(area, {me.right - me.left, me.bottom - me.top});
+    SetWindowPos(hwnd(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::showUserControls(bool shown) {

@@ -1,4 +1,4 @@
-// The icon in a form's caption.
+// A form's own window: where it opens and the icon in its caption.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -11,9 +11,13 @@ namespace {
 
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
 
-struct IconForm : rt::Form {
-    IconForm()
-        : rt::Form({.caption = L"icon", .clientWidthTwips = 3000, .clientHeightTwips = 1500, .iconResource = IDI_APP}) {}
+struct PlainForm : rt::Form {
+    explicit PlainForm(rt::StartUpPosition at = rt::StartUpPosition::CenterScreen)
+        : rt::Form({.caption = L"icon",
+                    .clientWidthTwips = 3000,
+                    .clientHeightTwips = 1500,
+                    .startUpPosition = at,
+                    .iconResource = IDI_APP}) {}
 };
 
 // The window's caption as the platform draws it, icon and text.
@@ -39,8 +43,8 @@ HWND plainWindow(HICON icon, HICON smallIcon) {
 
 }  // namespace
 
-TEST(FormIcon, CaptionAsAWindowGivenTheProgramsIcons) {
-    IconForm form;
+TEST(FormWindow, CaptionAsAWindowGivenTheProgramsIcons) {
+    PlainForm form;
     form.Load();
     auto icon = rt::StdPicture::fromIconResource(IDI_APP, GetSystemMetrics(SM_CXICON));
     auto smallIcon = rt::StdPicture::fromIconResource(IDI_APP, GetSystemMetrics(SM_CXSMICON));
@@ -48,4 +52,18 @@ TEST(FormIcon, CaptionAsAWindowGivenTheProgramsIcons) {
     EXPECT_TRUE(printed(form.hwnd()) == printed(plain));
     DestroyWindow(plain);
     form.Unload();
+}
+
+// Loaded alone, a form to be centred over its owner is centred on the screen too.
+TEST(FormWindow, OpensCentredOnTheScreen) {
+    for (auto at : {rt::StartUpPosition::CenterScreen, rt::StartUpPosition::CenterOwner}) {
+        PlainForm form(at);
+        form.Load();
+        RECT r{};
+        GetWindowRect(form.hwnd(), &r);
+        const int width = r.right - r.left, height = r.bottom - r.top;
+        EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
+        EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
+        form.Unload();
+    }
 }
