@@ -16,9 +16,9 @@ Apartment& apartment() {
     return a;
 }
 
-// A function of ole32, which is loaded on first use.
+// A function of ole32, which is loaded on first use and stays.
 FARPROC ole32Function(const char* name) {
-    HMODULE ole32 = LoadLibraryW(L"ole32.dll");
+    static const HMODULE ole32 = LoadLibraryW(L"ole32.dll");
     return ole32 ? GetProcAddress(ole32, name) : nullptr;
 }
 

@@ -5,11 +5,16 @@
 namespace ShellCalls {
 namespace {
 
+// The shell library, loaded on the first call and kept.
+HMODULE shell32() {
+    static const HMODULE library = LoadLibraryW(L"shell32.dll");
+    return library;
+}
+
 // The shell's function of that name and type; null without the library.
 template <typename Function>
 Function* shellFunction(const char* name) {
-    static const HMODULE shell32 = LoadLibraryW(L"shell32.dll");
-    return reinterpret_cast<Function*>(shell32 ? GetProcAddress(shell32, name) : nullptr);
+    return reinterpret_cast<Function*>(shell32() ? GetProcAddress(shell32(), name) : nullptr);
 }
 
 constexpr INT_PTR kDllNotFound = SE_ERR_DLLNOTFOUND;
