@@ -1,7 +1,5 @@
 #include "button/ButtonColors.h"
 
-#include <olectl.h>
-
 #include "runtime/Handles.h"
 
 namespace button {
@@ -81,10 +79,15 @@ void containerScheme(ButtonState& s, HWND hwnd) {
 
 }  // namespace
 
+// A plain colour, a palette index or a palette-relative colour stays as it
+// is (there is no palette to look in); a system colour reference becomes
+// that colour (black for an index the system does not know); anything else
+// is black.
 int32_t translateColor(int32_t color) {
-    COLORREF result = 0;
-    OleTranslateColor(static_cast<OLE_COLOR>(color), nullptr, &result);
-    return static_cast<int32_t>(result);
+    const auto value = static_cast<uint32_t>(color);
+    const uint32_t kind = value >> 24;
+    if (kind <= 2) return color;
+    return kind == 0x80 ? sysColor(static_cast<int>(value & 0xFF)) : 0;
 }
 
 int32_t shiftColor(int32_t color, int32_t amount, bool blueScaled, bool softBevel) {

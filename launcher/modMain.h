@@ -10,8 +10,8 @@ class cRegistry;
 
 namespace modMain {
 
-// The program's start: records folder and version in the settings key and
-// shows the main window.
+// The program's start: records folder and version in the settings key,
+// shows the main window, then initialises the common controls.
 void Main();
 
 // `s` with exactly one trailing "\" (an empty text stays empty).

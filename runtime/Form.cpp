@@ -6,6 +6,7 @@
 #include <climits>
 
 #include "runtime/EventBoundary.h"
+#include "runtime/FormClass.h"
 #include "runtime/Handles.h"
 #include "runtime/MessagePump.h"
 #include "runtime/ScaleUnits.h"
@@ -14,7 +15,6 @@
 namespace rt {
 namespace {
 
-const wchar_t kFormClass[] = L"tarnwicketForm";
 // Posted by a control whose Validate kept the focus; lParam: the control's window.
 constexpr UINT kRefocus = WM_APP + 1;
 
@@ -57,6 +57,13 @@ std::vector<HWND> threadWindows() {
     return windows;
 }
 
+RECT screenArea() { return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+
+// The top left corner of a window of `size` centred over `area`.
+POINT centredIn(const RECT& area, SIZE size) {
+    return {area.left + (area.right - area.left - size.cx) / 2, area.top + (area.bottom - area.top - size.cy) / 2};
+}
+
 // Resets a flag on every way out.
 class Busy {
 public:
@@ -77,7 +84,6 @@ struct Form::Content {
     std::vector<std::unique_ptr<Control>> controls;  // layout order: windowless ones paint in it
     std::vector<std::unique_ptr<MenuItem>> menus;
     FontRef font;
-    PictureRef bigIcon, smallIcon;  // the window uses them until it is gone
 };
 
 Form::Form(FormLayout layout) : layout_(std::move(layout)) {}
@@ -91,17 +97,21 @@ int Form::loadedForms() { return static_cast<int>(loadedList().size()); }
 // ---- life cycle ----
 
 void Form::createWindow() {
-    registerClass(kFormClass, CS_DBLCLKS, nullptr);
+    const FormClass& windowClass = formClass(layout_.iconResource);
+    registerClass(windowClass.name.c_str(), CS_DBLCLKS, nullptr, windowClass.icon, windowClass.smallIcon);
     DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     if (layout_.minButton) style |= WS_MINIMIZEBOX;
     if (layout_.maxButton) style |= WS_MAXIMIZEBOX;
     RECT r{0, 0, twipsToPixelsX(layout_.clientWidthTwips), twipsToPixelsY(layout_.clientHeightTwips)};
     AdjustWindowRectEx(&r, style, FALSE, WS_EX_CONTROLPARENT);
-    if (!create(kFormClass, WS_EX_CONTROLPARENT, style, layout_.caption.c_str(), CW_USEDEFAULT, CW_USEDEFAULT,
-                r.right - r.left, r.bottom - r.top))
+    const SIZE size{r.right - r.left, r.bottom - r.top};
+    // Made in its place: moving the new window there costs the start more.
+    POINT at{CW_USEDEFAULT, CW_USEDEFAULT};
+    if (layout_.startUpPosition != StartUpPosition::WindowsDefault) at = centredIn(screenArea(), size);
+    if (!create(windowClass.name.c_str(), WS_EX_CONTROLPARENT, style, layout_.caption.c_str(), at.x, at.y, size.cx,
+                size.cy))
         return;
     loadedList().push_back(this);
-    if (layout_.startUpPosition != StartUpPosition::WindowsDefault) placeOver(nullptr);
 }
 
 void Form::Load() {
@@ -128,7 +138,6 @@ void Form::createContent() {
     content_->container->setFont(content_->font);
     createControls();
     createMenus();
-    setIcons();
 }
 
 // Windows are made in Tab order, the order the keyboard follows between them.
@@ -145,19 +154,6 @@ void Form::createControls() {
 
 void Form::createMenus() {
     for (const MenuLayout& row : layout_.menus) content_->menus.push_back(std::make_unique<MenuItem>(row));
-}
-
-// A window icon that cannot be loaded leaves the platform's default one.
-void Form::setIcons() {
-    if (!layout_.iconResource) return;
-    try {
-        content_->bigIcon = StdPicture::fromIconResource(layout_.iconResource, GetSystemMetrics(SM_CXICON));
-        content_->smallIcon = StdPicture::fromIconResource(layout_.iconResource, GetSystemMetrics(SM_CXSMICON));
-    } catch (const RuntimeError&) {
-        return;
-    }
-    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(content_->bigIcon->icon()));
-    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(content_->smallIcon->icon()));
 }
 
 void Form::Show() {
@@ -239,15 +235,11 @@ void Form::unloadAllForEnd(const std::function<void(std::exception_ptr)>& onErro
 // ---- placement, focus and modality ----
 
 void Form::placeOver(HWND owner) {
-    RECT me{}, area{};
+    RECT me{}, area = screenArea();
     GetWindowRect(hwnd(), &me);
-    if (owner && IsWindowVisible(owner))
-        GetWindowRect(owner, &area);
-    else
-        area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    int w = me.right - me.left, h = me.bottom - me.top;
-    SetWindowPos(hwnd(), nullptr, area.left + (area.right - area.left - w) / 2,
-                 area.top + (area.bottom - area.top - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (owner && IsWindowVisible(owner)) GetWindowRect(owner, &area);
+    POINT at = centredIn(area, {me.right - me.left, me.bottom - me.top});
+    SetWindowPos(hwnd(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::showUserControls(bool shown) {

@@ -126,7 +126,6 @@ private:
     void createContent();
     void createControls();
     void createMenus();
-    void setIcons();
     void placeOver(HWND owner);
     void showUserControls(bool shown);
     void focusFirstControl();

@@ -1,32 +1,28 @@
 #include "runtime/Program.h"
 
-#include <objbase.h>
 #include <windows.h>
 
 #include "runtime/EventBoundary.h"
 #include "runtime/Form.h"
 #include "runtime/MessagePump.h"
+#include "runtime/ShellApartment.h"
 
 namespace rt {
 namespace {
 
-class ComApartment {
+// Leaves the shell's apartment on every way out of the run.
+class ApartmentLeftAtEnd {
 public:
-    ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
-    ~ComApartment() {
-        if (SUCCEEDED(result_)) CoUninitialize();
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-private:
-    HRESULT result_;
+    ApartmentLeftAtEnd() = default;
+    ~ApartmentLeftAtEnd() { leaveShellApartment(); }
+    ApartmentLeftAtEnd(const ApartmentLeftAtEnd&) = delete;
+    ApartmentLeftAtEnd& operator=(const ApartmentLeftAtEnd&) = delete;
 };
 
 }  // namespace
 
 int runProgram(void (*Main)()) {
-    ComApartment com;
+    ApartmentLeftAtEnd apartment;
     atEventBoundary(Main);
     if (Form::loadedForms() == 0) return exitCode() != 0 ? exitCode() : 1;
     runMessageLoopWhile([] { return Form::loadedForms() > 0; });

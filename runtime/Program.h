@@ -1,8 +1,8 @@
 #pragma once
-// The program's run: its user-interface thread in a single-threaded COM
-// apartment (the shell's URL handlers and extensions need one), `Main`
-// (which shows the first form), then the message loop for as long as a form
-// is loaded.
+// The program's run: `Main` (which shows the first form), then the message
+// loop for as long as a form is loaded; at the end, the user-interface
+// thread leaves the COM apartment that opening something through the shell
+// entered (ShellApartment.h).
 namespace rt {
 
 // The exit code: 0 after a normal end; non-zero when Main left no form

@@ -46,9 +46,14 @@ int bitsOf(const GroupIconEntry& e) {
     return e.colorCount == 2 ? 1 : e.colorCount == 16 ? 4 : 8;
 }
 
+// Asked of the screen once: a screen device context costs each icon loaded
+// at start more than the loading itself.
 int screenBits() {
-    unique_hdc_window screen(nullptr);
-    return GetDeviceCaps(screen.get(), BITSPIXEL) * GetDeviceCaps(screen.get(), PLANES);
+    static const int bits = [] {
+        unique_hdc_window screen(nullptr);
+        return GetDeviceCaps(screen.get(), BITSPIXEL) * GetDeviceCaps(screen.get(), PLANES);
+    }();
+    return bits;
 }
 
 // The image of the wanted size with the wanted depth, else the deepest one

@@ -20,7 +20,7 @@ Window::~Window() {
     }
 }
 
-void Window::registerClass(const wchar_t* className, UINT style, HBRUSH background) {
+void Window::registerClass(const wchar_t* className, UINT style, HBRUSH background, HICON icon, HICON smallIcon) {
     WNDCLASSEXW wc{};
     if (GetClassInfoExW(App::hInstance(), className, &wc)) return;
     wc.cbSize = sizeof wc;
@@ -29,6 +29,8 @@ void Window::registerClass(const wchar_t* className, UINT style, HBRUSH backgrou
     wc.hInstance = App::hInstance();
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = background;
+    wc.hIcon = icon;
+    wc.hIconSm = smallIcon;
     wc.lpszClassName = className;
     RegisterClassExW(&wc);
 }

@@ -22,7 +22,8 @@ public:
 protected:
     // Registers a window class whose procedure forwards to Window objects
     // (once per name; later calls do nothing).
-    static void registerClass(const wchar_t* className, UINT style = CS_DBLCLKS, HBRUSH background = nullptr);
+    static void registerClass(const wchar_t* className, UINT style = CS_DBLCLKS, HBRUSH background = nullptr,
+                              HICON icon = nullptr, HICON smallIcon = nullptr);
 
     HWND create(const wchar_t* className, DWORD exStyle, DWORD style, const wchar_t* title, int x, int y, int width,
                 int height, HWND parent = nullptr, HMENU menuOrId = nullptr);

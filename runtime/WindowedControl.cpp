@@ -1,7 +1,5 @@
 #include "runtime/WindowedControl.h"
 
-#include <commctrl.h>
-
 #include "runtime/App.h"
 #include "runtime/Form.h"
 #include "runtime/Window.h"
@@ -29,7 +27,9 @@ void WindowedControl::create() {
     hwnd_ = CreateWindowExW(exStyle_, className_, initialText_.c_str(), style, r.left, r.top, r.right - r.left,
                             r.bottom - r.top, form().hwnd(), nullptr, App::hInstance(), nullptr);
     if (!hwnd_) return;
-    SetWindowSubclass(hwnd_, &WindowedControl::subclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    platformProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowedControl::windowProc)));
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->handle()), FALSE);
 }
 
@@ -59,7 +59,7 @@ LRESULT WindowedControl::typedKey(const std::function<void(int16_t& KeyAscii)>& 
     int16_t key = static_cast<int16_t>(wParam);
     raiseEvent(keyPress, key);
     if (key == 0 || !hwnd_) return 0;
-    return DefSubclassProc(hwnd_, WM_CHAR, static_cast<uint16_t>(key), lParam);
+    return CallWindowProcW(platformProc_, hwnd_, WM_CHAR, static_cast<uint16_t>(key), lParam);
 }
 
 std::wstring WindowedControl::windowText() const {
@@ -75,9 +75,11 @@ void WindowedControl::validateLeavingFor(HWND next) {
     if (cancel && hwnd_) form().refocusLater(hwnd_);
 }
 
-LRESULT CALLBACK WindowedControl::subclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                               DWORD_PTR ref) {
-    auto* self = reinterpret_cast<WindowedControl*>(ref);
+// The platform's own procedure of the window runs after the control's
+// handling; the window gets it back when it goes.
+LRESULT CALLBACK WindowedControl::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<WindowedControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    const WNDPROC platform = self->platformProc_;
     EventScope scope;  // the control lives until this returns
     LRESULT result = 0;
     bool handled = false;
@@ -86,12 +88,13 @@ LRESULT CALLBACK WindowedControl::subclassProc(HWND hwnd, UINT msg, WPARAM wPara
         handled = self->onWindowMessage(msg, wParam, lParam, result);
     });
     if (msg == WM_NCDESTROY) {
-        RemoveWindowSubclass(hwnd, &WindowedControl::subclassProc, 0);
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(platform));
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
     }
     // A handler may have unloaded the form, and the window with it.
     if (handled || !IsWindow(hwnd)) return result;
-    return DefSubclassProc(hwnd, msg, wParam, lParam);
+    return CallWindowProcW(platform, hwnd, msg, wParam, lParam);
 }
 
 }  // namespace rt

@@ -44,14 +44,14 @@ protected:
     std::wstring windowText() const;
 
 private:
-    static LRESULT CALLBACK subclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                         DWORD_PTR self);
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     void validateLeavingFor(HWND next);
 
     const wchar_t* className_;
     DWORD style_, exStyle_;
     std::wstring initialText_;
     HWND hwnd_ = nullptr;
+    WNDPROC platformProc_ = nullptr;  // the window's procedure before the control took it
     bool enabled_;
     FontRef font_;
 };

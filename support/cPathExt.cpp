@@ -9,6 +9,7 @@
 #include "runtime/Ansi.h"
 #include "runtime/Handles.h"
 #include "support/FileStatements.h"
+#include "support/ShellCalls.h"
 
 namespace {
 
@@ -16,8 +17,9 @@ namespace {
 // archive": every entry except folders.
 constexpr uint32_t kAnyFile = 39;
 
+// The shell's own release of its item lists: the program imports no COM library.
 struct ItemListFree {
-    void operator()(ITEMIDLIST* pidl) const { CoTaskMemFree(pidl); }
+    void operator()(ITEMIDLIST* pidl) const { ShellCalls::ILFree(pidl); }
 };
 using unique_itemlist = std::unique_ptr<ITEMIDLIST, ItemListFree>;
 
@@ -35,11 +37,11 @@ bool cPathExt::fileExists(const std::wstring& sFile) const {
 std::wstring cPathExt::getSpecialPath(int32_t lNum) const {
     ITEMIDLIST* raw = nullptr;
     // The owner passed is 1, as the launcher always did; the shell shows no UI here.
-    if (SHGetSpecialFolderLocation(reinterpret_cast<HWND>(1), lNum, &raw) != S_OK) return L"";
+    if (ShellCalls::SHGetSpecialFolderLocation(reinterpret_cast<HWND>(1), lNum, &raw) != S_OK) return L"";
     unique_itemlist pidl(raw);
     char buffer[512];
     std::fill(std::begin(buffer), std::end(buffer), ' ');
-    if (!SHGetPathFromIDListA(pidl.get(), buffer)) return L"";
+    if (!ShellCalls::SHGetPathFromIDListA(pidl.get(), buffer)) return L"";
     return rt::fromAnsiBuffer(buffer, sizeof buffer);
 }
 

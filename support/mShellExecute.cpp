@@ -1,12 +1,13 @@
 #include "support/mShellExecute.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include <algorithm>
 #include <cwctype>
 
 #include "runtime/Ansi.h"
+#include "runtime/ShellApartment.h"
+#include "support/ShellCalls.h"
 #include "support/modTrace.h"
 
 namespace mShellExecute {
@@ -23,8 +24,10 @@ bool namesProgram(const std::wstring& sFile) {
 
 int32_t callShell(int32_t hWnd, const std::wstring& op, const std::wstring& file, const std::wstring& params,
                   const std::wstring& dir, int32_t show) {
-    HINSTANCE h = ShellExecuteA(reinterpret_cast<HWND>(static_cast<intptr_t>(hWnd)), rt::toAnsi(op).c_str(),
-                                rt::toAnsi(file).c_str(), rt::toAnsi(params).c_str(), rt::toAnsi(dir).c_str(), show);
+    rt::enterShellApartment();
+    HINSTANCE h =
+        ShellCalls::ShellExecuteA(reinterpret_cast<HWND>(static_cast<intptr_t>(hWnd)), rt::toAnsi(op).c_str(),
+                                  rt::toAnsi(file).c_str(), rt::toAnsi(params).c_str(), rt::toAnsi(dir).c_str(), show);
     return static_cast<int32_t>(reinterpret_cast<intptr_t>(h));
 }
 

@@ -1,6 +1,7 @@
 // The button's rules that need no window: access keys, regions, focus
 // rectangles and colour sets.
 #include <gtest/gtest.h>
+#include <olectl.h>
 
 #include <vector>
 
@@ -68,6 +69,18 @@ TEST(ButtonColors, ShiftAndLighten) {
         EXPECT_EQ(shiftColor(c.color, c.amount, c.blueScaled, c.soft), c.want) << std::hex << c.color;
     const struct { int32_t color, amount, want; } lightens[] = {{0x800000, 128, 0xBF8080}, {0xFFFFFF, 176, 0xFFFFFF}};
     for (const auto& c : lightens) EXPECT_EQ(lightenColor(c.color, c.amount), c.want) << std::hex << c.color;
+}
+
+// Plain colours, palette values, system colour references valid and not,
+// and other top bytes: as the platform's own translation without a palette.
+TEST(ButtonColors, TranslatedAsThePlatformDoes) {
+    for (uint32_t color : {0x00123456u, 0x01000005u, 0x0100FFFFu, 0x02123456u, 0x03123456u, 0x8000000Fu, 0x80000000u,
+                           0x8000001Eu, 0x8000001Fu, 0x800000FFu, 0x80000105u, 0x80FF0012u, 0x81000000u, 0xFF000000u,
+                           0x7F000000u}) {
+        COLORREF platform = 0;
+        OleTranslateColor(color, nullptr, &platform);
+        EXPECT_EQ(translateColor(static_cast<int32_t>(color)), static_cast<int32_t>(platform)) << std::hex << color;
+    }
 }
 
 TEST(ButtonColors, Schemes) {

@@ -3,16 +3,16 @@
 // ctest-serial
 #include <gtest/gtest.h>
 
-#include <objbase.h>
-
 #include <new>
 #include <stdexcept>
 
 #include "button/skinButton.h"
+#include "common/Apartment.h"
 #include "common/ControlHost.h"
 #include "common/TestEnv.h"
 #include "common/TestForm.h"
 #include "runtime/Program.h"
+#include "runtime/ShellApartment.h"
 
 using namespace testenv;
 
@@ -94,7 +94,8 @@ TEST(EventBoundary, AnErrorNoHandlerTookIsReportedThenEveryFormUnloads) {
 
 namespace {
 
-HRESULT gApartment = S_OK;
+// The thread's apartment at the start of Main and after the shell's was entered.
+Apartment gAtStart = Apartment::MultiThreaded, gForTheShell = Apartment::None;
 TestForm* gForm = nullptr;
 
 struct WithoutWindow : rt::Form {
@@ -105,19 +106,22 @@ struct WithoutWindow : rt::Form {
 };
 
 void showAndClose() {
-    gApartment = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    gAtStart = apartmentOfThisThread();
+    rt::enterShellApartment();
+    gForTheShell = apartmentOfThisThread();
     gForm->Show();
     PostMessageW(gForm->hwnd(), WM_CLOSE, 0, 0);
 }
 
 }  // namespace
 
-TEST(Program, RunsInAnApartmentUntilTheLastFormGoesAndFailsWithoutAWindow) {
+// COM is not started with the program; the apartment the shell's calls
+// enter is left when the run ends.
+TEST(Program, RunsUntilTheLastFormGoesLeavesTheShellsApartmentAndFailsWithoutAWindow) {
     TestForm f;
     gForm = &f;
     EXPECT_EQ(rt::runProgram(showAndClose), 0);
-    EXPECT_EQ(gApartment, RPC_E_CHANGED_MODE);  // already single-threaded
+    EXPECT_EQ(std::make_pair(gAtStart, gForTheShell), std::make_pair(Apartment::None, Apartment::SingleThreaded));
+    EXPECT_EQ(apartmentOfThisThread(), Apartment::None);
     EXPECT_EQ(rt::runProgram([] { WithoutWindow().Show(); }), 1);
-    EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK);  // and left again
-    CoUninitialize();
 }

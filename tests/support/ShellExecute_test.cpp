@@ -1,10 +1,28 @@
 #include <gtest/gtest.h>
 
+#include "common/Apartment.h"
 #include "common/FakeGame.h"
 #include "common/TestEnv.h"
 #include "common/TraceCapture.h"
 #include "runtime/Ansi.h"
+#include "runtime/ShellApartment.h"
 #include "support/mShellExecute.h"
+
+// The thread enters the single-threaded apartment right before the first
+// call, not before, and stays in it until the end leaves it.
+TEST(ShellOpen, InTheSingleThreadedApartmentEnteredByTheFirstCall) {
+    testenv::TempDir root(L"shell-com");
+    const std::wstring exe = root.file(L"game.exe");
+    ASSERT_TRUE(testenv::installFakeGame(exe));
+    EXPECT_EQ(testenv::apartmentOfThisThread(), testenv::Apartment::None);
+    EXPECT_TRUE(mShellExecute::shellExecute(exe, 7, L"", L"", L"open", 0));
+    EXPECT_TRUE(testenv::waitForLaunch(exe));
+    EXPECT_EQ(testenv::apartmentOfThisThread(), testenv::Apartment::SingleThreaded);
+    EXPECT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_FALSE);
+    CoUninitialize();
+    rt::leaveShellApartment();
+    EXPECT_EQ(testenv::apartmentOfThisThread(), testenv::Apartment::None);
+}
 
 TEST(ShellOpen, ShowCommandFollowsTheNameAndWhetherParametersOrAFolderAreGiven) {
     testenv::TempDir root(L"shell");
