@@ -6,6 +6,7 @@
 
 #include "launcher/frmMain.h"
 #include "runtime/App.h"
+#include "runtime/LateLibrary.h"
 #include "runtime/MessagePump.h"
 #include "support/TracedProcedure.h"
 #include "support/cFileFunctions.h"
@@ -26,10 +27,7 @@ std::unique_ptr<cRegistry> gRegistry;
 // The common controls' library is loaded only once the main window shows:
 // nothing on the window needs it, and loading it costs the start a tenth.
 void initCommonControls() {
-    using Init = void(WINAPI*)();
-    HMODULE comctl32 = LoadLibraryW(L"comctl32.dll");
-    if (auto init = comctl32 ? reinterpret_cast<Init>(GetProcAddress(comctl32, "InitCommonControls")) : nullptr)
-        init();
+    if (auto* init = rt::lateFunction<void WINAPI()>(L"comctl32.dll", "InitCommonControls")) init();
 }
 
 template <typename T>

@@ -3,6 +3,8 @@
 #include <objbase.h>
 #include <windows.h>
 
+#include "runtime/LateLibrary.h"
+
 namespace rt {
 namespace {
 
@@ -16,19 +18,12 @@ Apartment& apartment() {
     return a;
 }
 
-// A function of ole32, which is loaded on first use and stays.
-FARPROC ole32Function(const char* name) {
-    static const HMODULE ole32 = LoadLibraryW(L"ole32.dll");
-    return ole32 ? GetProcAddress(ole32, name) : nullptr;
-}
-
 }  // namespace
 
 void enterShellApartment() {
     Apartment& a = apartment();
     if (a.entered) return;
-    using Initialize = HRESULT(WINAPI*)(void*, DWORD);
-    auto initialize = reinterpret_cast<Initialize>(ole32Function("CoInitializeEx"));
+    auto* initialize = lateFunction<decltype(::CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
     if (!initialize) return;
     // S_FALSE (in it already) also wants its CoUninitialize.
     a.entered = SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
@@ -38,8 +33,7 @@ void enterShellApartment() {
 void leaveShellApartment() {
     Apartment& a = apartment();
     if (!a.entered || a.thread != GetCurrentThreadId()) return;
-    using Uninitialize = void(WINAPI*)();
-    if (auto uninitialize = reinterpret_cast<Uninitialize>(ole32Function("CoUninitialize"))) uninitialize();
+    if (auto* uninitialize = lateFunction<decltype(::CoUninitialize)>(L"ole32.dll", "CoUninitialize")) uninitialize();
     a.entered = false;
 }
 

@@ -2,19 +2,15 @@
 
 #include <shellapi.h>
 
+#include "runtime/LateLibrary.h"
+
 namespace ShellCalls {
 namespace {
-
-// The shell library, loaded on the first call and kept.
-HMODULE shell32() {
-    static const HMODULE library = LoadLibraryW(L"shell32.dll");
-    return library;
-}
 
 // The shell's function of that name and type; null without the library.
 template <typename Function>
 Function* shellFunction(const char* name) {
-    return reinterpret_cast<Function*>(shell32() ? GetProcAddress(shell32(), name) : nullptr);
+    return rt::lateFunction<Function>(L"shell32.dll", name);
 }
 
 constexpr INT_PTR kDllNotFound = SE_ERR_DLLNOTFOUND;
