@@ -7,21 +7,29 @@
 #include "common/TraceCapture.h"
 #include "launcher/modFunctions.h"
 
-// The game menu starts Age of Empires III end to end; here each group's
-// command line with every option, and what is left out of it.
-TEST(StartGame, EachGroupsSwitchesInTheirOrderAndOnlyValidAddressAndPort) {
+// The game menu starts Age of Empires III end to end; here each game's
+// command line with every option and with none, and what is left out of it.
+TEST(StartGame, EachGamesSwitchesInTheirOrderAndOnlyValidAddressAndPort) {
     testenv::TempDir root{L"start"};
     const std::wstring dir = root.file(L"Age of Empires \u00c9dition \u00fc\\");
-    auto launch = [&](int32_t game, const std::wstring& ip, const std::wstring& port) -> std::string {
+    auto launch = [&](int32_t game, const std::wstring& ip, const std::wstring& port, bool on = true) -> std::string {
         const std::wstring exe = dir + (game == 0 ? L"empires2.exe" : L"Napoleonic Era\\ne.exe");
         EXPECT_TRUE(testenv::installFakeGame(exe));
-        EXPECT_TRUE(modFunctions::startGame(exe, dir, L"", game, ip, port, true, true, true));
+        EXPECT_TRUE(modFunctions::startGame(exe, dir, L"", game, ip, port, on, on, on));
         auto got = testenv::waitForLaunch(exe);
         return got ? got->arguments : "(no launch)";
     };
-    EXPECT_EQ(launch(0, L"10.1.2.3", L"2300"), " NoSound NoStartup hostPort=\"2300\" +directIPConnectivity");
-    EXPECT_EQ(launch(7, L"010.001.002.003", L"2300"),
-              " +NoSound +NoIntroCinematics OverrideAddress=\"10.1.2.3\" OverridePort=\"2300\"");
+    // The address is no option: the menu always passes the box's text.
+    const char* const aoe2 = " NoSound NoStartup hostPort=\"2300\" +directIPConnectivity";
+    const char* const others = " +NoSound +NoIntroCinematics OverrideAddress=\"10.1.2.3\" OverridePort=\"2300\"";
+    const char* const othersOff = " OverrideAddress=\"10.1.2.3\"";
+    const std::pair<const char*, const char*> allOnAndOff[] = {
+        {aoe2, ""},          {aoe2, ""},          {others, othersOff}, {others, othersOff},
+        {others, othersOff}, {others, othersOff}, {others, othersOff}, {others, othersOff}};
+    for (int32_t game = 0; game < 8; ++game) {
+        EXPECT_EQ(launch(game, L"010.001.002.003", L"2300"), allOnAndOff[game].first) << game;
+        EXPECT_EQ(launch(game, L"010.001.002.003", L"", false), allOnAndOff[game].second) << game;
+    }
 
     // Only 1 to 5 digits: a quote in a stored port must not add switches of its own.
     testenv::TraceCapture capture;

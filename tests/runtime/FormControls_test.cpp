@@ -76,3 +76,22 @@ TEST_F(FormControls, TheImageShowsItsPointerAndClicksOnlyWhenReleasedOverIt) {
     mouseButton(MOUSEEVENTF_LEFTUP);
     EXPECT_EQ(seen(L"img.Click"), 1);
 }
+
+// Windows without a tab index are made after the numbered ones, in the
+// order of the layout, and Tab reaches them last.
+TEST(FormTabOrder, ControlsWithoutATabIndexComeLastInLayoutOrder) {
+    TestForm f([](rt::FormLayout& l) {
+        for (rt::ControlLayout& row : l.controls)
+            if (row.name == L"txt" || row.name == L"chk") row.tabIndex = -1;
+    });
+    f.Show();
+    settle();
+    const HWND txt = f.textBox(L"txt").hWnd(), chk = f.checkBox(L"chk").hWnd(), lst = f.listBox(L"lst").hWnd();
+    const HWND cmd = f.control(L"cmd").hWnd();
+    std::vector<HWND> made;
+    for (HWND w = GetWindow(f.hwnd(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) made.push_back(w);
+    std::vector<HWND> focused{GetFocus()};
+    for (int i = 0; i < 4; ++i) type(VK_TAB), focused.push_back(GetFocus());
+    EXPECT_EQ(made, (std::vector<HWND>{lst, cmd, txt, chk}));
+    EXPECT_EQ(focused, (std::vector<HWND>{lst, cmd, txt, chk, lst}));
+}
