@@ -44,16 +44,33 @@ void writeBytes(HANDLE file, const Bytes& bytes) {
     if (!bytes.empty()) WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
+bool moveTo(HANDLE file, int64_t position) {
+    LARGE_INTEGER to{};
+    to.QuadPart = position;
+    return SetFilePointerEx(file, to, nullptr, FILE_BEGIN);
+}
+
+// Cuts `bytes` off the end of the file, or all of it when it is shorter.
+// Where the system gives no length or no new position, the file stays whole.
+bool cutEnd(HANDLE file, int32_t bytes) {
+    LARGE_INTEGER length{};
+    if (!GetFileSizeEx(file, &length)) return false;
+    if (!moveTo(file, length.QuadPart > bytes ? length.QuadPart - bytes : 0)) return false;
+    SetEndOfFile(file);
+    return true;
+}
+
 // One pass from the start: each whole block as `block`() gives it, then the
-// rest filled with `restValue`, then back to the start.
+// rest filled with `restValue`, then back to the start. False when the start
+// cannot be reached again: a next pass would write past the end.
 template <typename Block, typename AfterBlock>
-void shredPass(HANDLE file, int64_t blocks, DWORD rest, Block block, uint8_t restValue, AfterBlock afterBlock) {
+bool shredPass(HANDLE file, int64_t blocks, DWORD rest, Block block, uint8_t restValue, AfterBlock afterBlock) {
     for (int64_t i = 0; i < blocks; ++i) {
         writeBytes(file, block());
         afterBlock();
     }
     writeBytes(file, Bytes(rest, restValue));
-    SetFilePointer(file, 0, nullptr, FILE_BEGIN);
+    return moveTo(file, 0);
 }
 
 // A link to a folder goes only when the system confirms that it is one:
@@ -129,9 +146,10 @@ bool cFileFunctions::fileShredder(const std::wstring& sFile, int32_t lCount) {
     auto same = [](const Bytes& bytes) { return [&bytes]() -> const Bytes& { return bytes; }; };
     auto nothing = [] {};
     for (int32_t i = 0; i < lCount; ++i) {
-        shredPass(file.get(), blocks, rest, same(zeros), 90, [] { rt::DoEvents(); });
-        shredPass(file.get(), blocks, rest, same(ones), 255, nothing);
-        shredPass(file.get(), blocks, rest, same(ones), 140, nothing);
+        if (!(shredPass(file.get(), blocks, rest, same(zeros), 90, [] { rt::DoEvents(); }) &&
+              shredPass(file.get(), blocks, rest, same(ones), 255, nothing) &&
+              shredPass(file.get(), blocks, rest, same(ones), 140, nothing)))
+            return false;
     }
     std::mt19937 random(static_cast<uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
     std::uniform_int_distribution<int> anyButZero(1, 255);
@@ -142,7 +160,8 @@ bool cFileFunctions::fileShredder(const std::wstring& sFile, int32_t lCount) {
     };
     for (int32_t i = 0; i < lCount; ++i) {
         rt::DoEvents();
-        shredPass(file.get(), blocks, rest, randomBlock, static_cast<uint8_t>(anyButZero(random)), nothing);
+        if (!shredPass(file.get(), blocks, rest, randomBlock, static_cast<uint8_t>(anyButZero(random)), nothing))
+            return false;
     }
     return true;  // the file goes when its handle closes
 }
@@ -153,9 +172,7 @@ bool cFileFunctions::fileTrim(const std::wstring& sFile, int32_t lBytes) {
     if (lBytes < 0) rt::raiseStandard(rt::errInvalidCall);  // the end would move past the file's end: it would grow
     rt::unique_hfile file = openForWriting(sFile, FILE_SHARE_READ, FILE_FLAG_SEQUENTIAL_SCAN);
     if (!file) return false;
-    SetFilePointer(file.get(), -lBytes, nullptr, FILE_END);
-    SetEndOfFile(file.get());
-    return true;
+    return cutEnd(file.get(), lBytes);
 }
 
 bool cFileFunctions::folderDelete(const std::wstring& sFolder) {

@@ -8,6 +8,7 @@
 #include "runtime/Handles.h"
 #include "runtime/RuntimeError.h"
 #include "support/FileStatements.h"
+#include "support/RewrittenFile.h"
 #include "support/cPathExt.h"
 
 namespace {
@@ -16,11 +17,6 @@ using FileStatements::raiseFileError;
 
 constexpr DWORD kChunk = 65536;
 constexpr char kCrLf[] = "\r\n";
-// The attributes a file's owner can set, read-only aside: a read-only file
-// is never replaced, and a staged file carrying it could not be removed.
-constexpr uint32_t kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
-                                     FILE_ATTRIBUTE_NOT_CONTENT_INDEXED | FILE_ATTRIBUTE_OFFLINE |
-                                     FILE_ATTRIBUTE_TEMPORARY;
 
 rt::unique_hfile openFile(const std::wstring& name, DWORD access, DWORD share, DWORD disposition) {
     HANDLE h = CreateFileA(rt::toAnsi(name).c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
@@ -37,17 +33,28 @@ rt::unique_hfile openForWriting(const std::wstring& name, DWORD disposition) {
     return openFile(name, GENERIC_WRITE, FILE_SHARE_READ, disposition);
 }
 
+// The runtime's file positions are signed 32-bit numbers: a file beyond them
+// is neither read nor made.
+constexpr uint64_t kLargestFile = INT32_MAX;
+
+// The file's length, read with all its 64 bits; a file beyond the runtime's
+// positions is refused as a full disk, as one that would grow beyond them is.
 DWORD fileLength(HANDLE h) {
-    DWORD length = GetFileSize(h, nullptr);
-    if (length == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) raiseFileError(GetLastError());
-    return length;
+    LARGE_INTEGER length{};
+    if (!GetFileSizeEx(h, &length)) raiseFileError(GetLastError());
+    if (static_cast<uint64_t>(length.QuadPart) > kLargestFile) raiseFileError(ERROR_DISK_FULL);
+    return static_cast<DWORD>(length.QuadPart);
+}
+
+void moveTo(HANDLE h, int64_t distance, DWORD method) {
+    LARGE_INTEGER to{};
+    to.QuadPart = distance;
+    if (!SetFilePointerEx(h, to, nullptr, method)) raiseFileError(GetLastError());
 }
 
 // `count` bytes from byte `position` (0-based).
 std::string readBytesAt(HANDLE h, DWORD position, DWORD count) {
-    if (SetFilePointer(h, static_cast<LONG>(position), nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER &&
-        GetLastError() != NO_ERROR)
-        raiseFileError(GetLastError());
+    moveTo(h, position, FILE_BEGIN);
     std::string bytes(count, '\0');
     DWORD got = 0;
     if (count && !ReadFile(h, bytes.data(), count, &got, nullptr)) raiseFileError(GetLastError());
@@ -73,9 +80,7 @@ void closeFile(rt::unique_hfile f) {
 
 void writeWholeFile(const std::wstring& name, std::string_view bytes, DWORD disposition) {
     rt::unique_hfile f = openForWriting(name, disposition);
-    if (disposition == OPEN_ALWAYS && SetFilePointer(f.get(), 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER &&
-        GetLastError() != NO_ERROR)
-        raiseFileError(GetLastError());
+    if (disposition == OPEN_ALWAYS) moveTo(f.get(), 0, FILE_END);
     writeBytes(f.get(), bytes);
     closeFile(std::move(f));
 }
@@ -93,10 +98,6 @@ void writeEmptyLines(HANDLE h, uint64_t emptyLines) {
         left -= now;
     }
 }
-
-// The runtime's file positions are signed 32-bit numbers: no file it writes
-// grows beyond them.
-constexpr uint64_t kLargestFile = INT32_MAX;
 
 // Makes the file anew from `head`, `emptyLines` empty lines (none when 0 or
 // less) and `tail`. A file that would outgrow the runtime's positions is
@@ -240,10 +241,10 @@ std::string cTextFiles::rewrittenLines(const std::wstring& sFile, int32_t lLine,
     return out;
 }
 
-// The rewritten file is to be hidden or system as the one it replaces was.
+// The rewritten file is to be hidden or system as the one it replaces was,
+// and archive, as any changed file.
 void cTextFiles::keepAttributes(const std::wstring& sFile, const std::wstring& temp) const {
-    const uint32_t attributes = FileStatements::getAttr(sFile) & kKeptAttributes;
-    FileStatements::setAttr(temp, attributes ? attributes : FILE_ATTRIBUTE_NORMAL);
+    FileStatements::setAttr(temp, RewrittenFile::attributes(FileStatements::getAttr(sFile)));
 }
 
 void cTextFiles::replaceFile(const std::wstring& temp, const std::wstring& sFile) const {

@@ -4,7 +4,9 @@
 // consumed) or at the end of the file; a lone LF stays inside the line.
 // No file stays open between calls; failures raise the runtime's file errors
 // (53 file not found, 70 permission denied, 75 path/file access, 76 path
-// not found, ...) to the caller.
+// not found, ...) to the caller. A file longer than 2^31 - 1 bytes is beyond
+// the runtime's file positions: the members that read it raise 61 (disk
+// full) and leave it as it is; appendLine adds to its end.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -37,8 +39,9 @@ public:
     // and rewrites every line with CR LF. The original file is replaced only
     // once the new content is complete; on any failure it stays as it was,
     // the temporary file is removed and the error is raised. The rewritten
-    // file keeps the original's attributes; a read-only one raises 75. A file
-    // that would grow beyond 2^31 - 1 bytes raises 61 (disk full).
+    // file keeps the original's hidden and system attributes and is marked
+    // archive, as a changed file; a read-only one raises 75. A file that
+    // would grow beyond 2^31 - 1 bytes raises 61 (disk full).
     bool writeLine(const std::wstring& sFile, int32_t lLine, const std::wstring& sLine);
 
 private:
@@ -50,7 +53,7 @@ private:
     // `newLine` (its CR LF included); `lines` gets how many there were.
     std::string rewrittenLines(const std::wstring& sFile, int32_t lLine, std::string_view newLine,
                                int32_t& lines) const;
-    // Gives the staged file the hidden, system and archive bits of sFile.
+    // Gives the staged file the hidden and system bits of sFile, and archive.
     void keepAttributes(const std::wstring& sFile, const std::wstring& temp) const;
     // Puts the finished temp file in place of sFile in one step.
     void replaceFile(const std::wstring& temp, const std::wstring& sFile) const;

@@ -166,6 +166,11 @@ TEST_F(FileOperations, TrimCutsTheEndOrAllOfAShorterFile) {
     file(L"t.txt", "0123456789");
     EXPECT_EQ(testenv::raisedError([&] { ff.fileTrim(at(L"t.txt"), -1000); }), rt::errInvalidCall);
     EXPECT_EQ(testenv::readFile(at(L"t.txt")), "0123456789");
+    // The new end of a file past 4 GiB needs all 64 bits of the position.
+    constexpr int64_t gap = int64_t{1} << 32;
+    if (!sparseFile(L"big.bin", gap, "0123456789")) GTEST_SKIP() << "no sparse files here";
+    EXPECT_TRUE(ff.fileTrim(at(L"big.bin"), 3));
+    EXPECT_EQ(fileSize(L"big.bin"), gap + 7);
 }
 
 TEST(FullPaths, OnlyAFullPathBelowARootIsNamedBelowIt) {
