@@ -51,13 +51,13 @@ bool moveTo(HANDLE file, int64_t position) {
 }
 
 // Cuts `bytes` off the end of the file, or all of it when it is shorter.
-// Where the system gives no length or no new position, the file stays whole.
+// Where the system gives no length or no new position, the file stays whole;
+// False too when it refuses the new end (a mapped view of the file, say).
 bool cutEnd(HANDLE file, int32_t bytes) {
     LARGE_INTEGER length{};
     if (!GetFileSizeEx(file, &length)) return false;
     if (!moveTo(file, length.QuadPart > bytes ? length.QuadPart - bytes : 0)) return false;
-    SetEndOfFile(file);
-    return true;
+    return SetEndOfFile(file) != FALSE;
 }
 
 // One pass from the start: each whole block as `block`() gives it, then the

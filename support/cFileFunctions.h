@@ -31,7 +31,7 @@ public:
     bool fileShredder(const std::wstring& sFile, int32_t lCount);
     // Cuts lBytes off the end of the file (all of it when it is shorter), at
     // any size; False when it is missing or cannot be opened, or when the new
-    // end cannot be reached (the file stays whole). A negative count raises 5
+    // end cannot be reached or set (the file stays whole). A negative count raises 5
     // and leaves the file as it is.
     bool fileTrim(const std::wstring& sFile, int32_t lBytes);
     // Deletes the folder `sFolder` (no trailing "\") with its files and

@@ -11,6 +11,7 @@
 #include "Scratch.h"
 #include "common/WineUnix.h"
 #include "runtime/Ansi.h"
+#include "runtime/Handles.h"
 #include "support/FullPaths.h"
 #include "support/cFileFunctions.h"
 
@@ -165,6 +166,16 @@ TEST_F(FileOperations, TrimCutsTheEndOrAllOfAShorterFile) {
     }
     file(L"t.txt", "0123456789");
     EXPECT_EQ(testenv::raisedError([&] { ff.fileTrim(at(L"t.txt"), -1000); }), rt::errInvalidCall);
+    EXPECT_EQ(testenv::readFile(at(L"t.txt")), "0123456789");
+    // A file another program has mapped cannot be cut: that is no success.
+    rt::unique_hfile reader(CreateFileW(at(L"t.txt").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                        nullptr, OPEN_EXISTING, 0, nullptr));
+    HANDLE mapping = CreateFileMappingW(reader.get(), nullptr, PAGE_READONLY, 0, 0, nullptr);
+    void* view = MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0);
+    EXPECT_FALSE(ff.fileTrim(at(L"t.txt"), 3));
+    UnmapViewOfFile(view);
+    CloseHandle(mapping);
+    reader.reset();
     EXPECT_EQ(testenv::readFile(at(L"t.txt")), "0123456789");
     // The new end of a file past 4 GiB needs all 64 bits of the position.
     constexpr int64_t gap = int64_t{1} << 32;
