@@ -24,6 +24,8 @@ std::wstring fromAnsi(std::string_view bytes) {
     return out;
 }
 
+std::wstring throughAnsi(std::wstring_view text) { return fromAnsi(toAnsi(text)); }
+
 std::wstring fromAnsiBuffer(const char* buffer, size_t capacity) {
     size_t len = 0;
     while (len < capacity && buffer[len] != '\0') ++len;

@@ -69,9 +69,11 @@ std::wstring dir(const std::wstring& pattern, uint32_t mask) {
 }
 
 void kill(const std::wstring& pattern) {
-    std::vector<std::wstring> names = dirEntries(pattern, 0);
+    // The folder the system searched: a look-alike of "\" counts as the "\" it becomes.
+    const std::wstring searched = rt::throughAnsi(pattern);
+    std::vector<std::wstring> names = dirEntries(searched, 0);
     if (names.empty()) rt::raiseStandard(rt::errFileNotFound);
-    std::wstring folder = folderOf(pattern);
+    std::wstring folder = folderOf(searched);
     for (const std::wstring& name : names)
         if (!DeleteFileA(rt::toAnsi(folder + name).c_str())) raiseFileError(GetLastError());
 }

@@ -2,7 +2,9 @@
 
 #include <cwctype>
 #include <string_view>
+#include <vector>
 
+#include "runtime/Ansi.h"
 #include "runtime/RuntimeError.h"
 
 namespace FullPaths {
@@ -47,27 +49,47 @@ size_t rootLength(std::wstring_view path) {
     return driveRoot(path);
 }
 
-// How deep below its root the rest of a path leads. The system drops the
-// trailing dots and blanks of a name, so a name of nothing else goes nowhere.
-int depthOf(std::wstring_view rest) {
-    int depth = 0;
+// The names a path leaves below its root once "." and ".." are resolved,
+// ".." stopping at the root. The system drops the trailing dots and blanks of
+// a name, so a name of nothing else goes nowhere.
+std::vector<std::wstring_view> namesLeft(std::wstring_view rest) {
+    std::vector<std::wstring_view> names;
     for (size_t at = 0; at <= rest.size();) {
         size_t end = partEnd(rest, at);
         std::wstring_view name = rest.substr(at, end - at);
-        if (name == L"..")
-            depth = depth > 0 ? depth - 1 : 0;
-        else if (name.find_last_not_of(L". ") != std::wstring_view::npos)
-            ++depth;
+        if (name == L"..") {
+            if (!names.empty()) names.pop_back();
+        } else if (name.find_last_not_of(L". ") != std::wstring_view::npos) {
+            names.push_back(name);
+        }
         at = end + 1;
     }
-    return depth;
+    return names;
 }
+
+// The system resolves the ".." of a "\\.\" path against "\\.\" alone, so
+// they can climb out of a drive or share: the path so resolved, as its
+// "\\?\" twin.
+std::wstring verbatimTwin(std::wstring_view deviceRest) {
+    std::wstring twin = L"\\\\?";
+    for (std::wstring_view name : namesLeft(deviceRest)) twin.append(1, L'\\').append(name);
+    return twin;
+}
+
+// "*" and "?", and "<", ">" and '"', which the system's search also takes as wildcards.
+bool hasWildcard(std::wstring_view name) { return name.find_first_of(L"*?<>\"") != std::wstring_view::npos; }
 
 }  // namespace
 
 bool namesBelowRoot(const std::wstring& path) {
+    if (rt::throughAnsi(path) != path) return false;  // the system would be given another path
+    if (startsWith(path, L"\\\\.\\")) return namesBelowRoot(verbatimTwin(std::wstring_view(path).substr(4)));
     size_t root = rootLength(path);
-    return root && depthOf(std::wstring_view(path).substr(root)) > 0;
+    if (!root) return false;
+    std::vector<std::wstring_view> names = namesLeft(std::wstring_view(path).substr(root));
+    // A name with wildcards stands for entries of the folder it is in.
+    size_t folderNames = !names.empty() && hasWildcard(names.back()) ? names.size() - 1 : names.size();
+    return folderNames > 0;
 }
 
 void requireBelowRoot(const std::wstring& path) {

@@ -8,8 +8,10 @@
 namespace FullPaths {
 
 // True for "C:\x" and "\\server\share\x" (also behind "\\?\" and
-// "\\?\UNC\"), "/" counting as "\", when "." and ".." leave something
-// below the root.
+// "\\?\UNC\", or "\\.\" and "\\.\UNC\"), "/" counting as "\", when "."
+// and ".." leave something below the root. A last name with wildcards counts
+// as its folder ("C:\*.tmp" is the root). False for a path the ANSI code page
+// does not hold exactly: the system would be given another one.
 bool namesBelowRoot(const std::wstring& path);
 
 // Raises 75 (path/file access error) unless namesBelowRoot(path).

@@ -80,6 +80,11 @@ void removeFolderLink(const std::wstring& path) {
     if (IsReparseTagNameSurrogate(FolderLinks::reparseTag(path))) rmDir(path);
 }
 
+// Asked with a trailing separator, Wine reports a link to a folder as a plain folder.
+std::wstring withoutTrailingSeparators(const std::wstring& path) {
+    return path.substr(0, path.find_last_not_of(L"\\/") + 1);
+}
+
 // Each name of a list of names separated by NUL characters (those that end
 // the list aside) must be a full path below a root.
 void requireEachBelowRoot(const std::wstring& names) {
@@ -177,15 +182,16 @@ bool cFileFunctions::fileTrim(const std::wstring& sFile, int32_t lBytes) {
 
 bool cFileFunctions::folderDelete(const std::wstring& sFolder) {
     FullPaths::requireBelowRoot(sFolder);
+    const std::wstring folder = withoutTrailingSeparators(sFolder);
     // A link to a folder goes itself (or stays, with an error, where the
     // system cannot tell it is one); what it leads to is never walked.
-    const DWORD attributes = GetFileAttributesW(sFolder.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && FolderLinks::leadsElsewhere(sFolder, attributes)) {
-        removeFolderLink(sFolder);
-        if (GetFileAttributesW(sFolder.c_str()) != INVALID_FILE_ATTRIBUTES) rt::raiseStandard(rt::errPathFileAccess);
+    const DWORD attributes = GetFileAttributesW(folder.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && FolderLinks::leadsElsewhere(folder, attributes)) {
+        removeFolderLink(folder);
+        if (GetFileAttributesW(folder.c_str()) != INVALID_FILE_ATTRIBUTES) rt::raiseStandard(rt::errPathFileAccess);
         return true;
     }
-    deleteTree(sFolder);
+    deleteTree(folder);
     return true;
 }
 

@@ -190,7 +190,17 @@ TEST(FullPaths, OnlyAFullPathBelowARootIsNamedBelowIt) {
         {L"\\\\?\\C:\\x", true},  {L"\\\\?\\unc\\s\\h\\x", true}, {L"", false},          {L"C:", false},
         {L"C:\\", false},        {L"C:x", false},          {L"\\x", false},             {L"x", false},
         {L"C:\\x\\..", false},   {L"C:\\. .\\", false},    {L"\\\\srv\\sh", false},       {L"\\\\srv\\sh\\", false},
-        {L"\\\\srv", false},     {L"\\\\?\\C:\\", false},  {L"\\\\?\\UNC\\s\\h", false}};
+        {L"\\\\srv", false},     {L"\\\\?\\C:\\", false},  {L"\\\\?\\UNC\\s\\h", false},
+        // Code page 1252 (the test prefix's) holds "é"; it turns a full-width "\" and "." into "\" and ".", and a
+        // letter it lacks into "?": such a path would reach the system as another one.
+        {L"C:\\caf\u00E9 x\\", true}, {L"C:\\PROGRA~1\\x", true}, {L"C:\\x\uFF3C\uFF0E\uFF0E", false},
+        {L"C:\\x\\\u65E5", false},
+        // A name with wildcards stands for entries of the folder it is in.
+        {L"C:\\x\\*.tmp", true},  {L"C:\\*.dat", false},    {L"C:/x/../?.dat", false}, {L"C:\\<.dat", false}, {L"C:\\*\\..\\x", true},
+        // "\\.\" paths are judged as their "\\?\" twins, but ".." there can climb out of the drive.
+        {L"\\\\.\\C:\\x", true},    {L"\\\\.\\UNC\\s\\h\\x", true},   {L"\\\\.\\UNC\\srv\\sh", false},
+        {L"\\\\.\\C:\\x\\..\\..\\D:", false}, {L"\\\\.\\GLOBALROOT\\Device\\HarddiskVolume1\\", false}};
+    ASSERT_EQ(GetACP(), 1252u);
     for (const auto& [path, below] : cases) EXPECT_EQ(FullPaths::namesBelowRoot(path), below) << path;
 }
 
@@ -203,8 +213,11 @@ TEST_F(FileOperations, DeletesRefuseRootsAndPathsFromTheCurrentFolder) {
     ScratchDrive scratch(at(L"drive"), L"work");
     if (!scratch.made()) GTEST_SKIP() << "no test prefix to give a drive letter";
     const std::wstring d = scratch.drive;
-    for (const std::wstring& target : {std::wstring(), d, d + L"\\", d + L"/", d + L"\\work\\..", std::wstring(L"\\work"),
-                                       d + L"sub", std::wstring(L"sub"), std::wstring(L"c.txt")}) {
+    // The last three: full-width look-alikes of "\..", a wildcard in the root, and the drive's volume.
+    for (const std::wstring& target :
+         {std::wstring(), d, d + L"\\", d + L"/", d + L"\\work\\..", std::wstring(L"\\work"), d + L"sub",
+          std::wstring(L"sub"), std::wstring(L"c.txt"), d + L"\\work\uFF3C\uFF0E\uFF0E", d + L"\\*.txt",
+          L"\\\\.\\" + d + L"\\work\\..\\..\\" + d}) {
         EXPECT_EQ(testenv::raisedError([&] { ff.folderDelete(target); }), rt::errPathFileAccess) << target;
         EXPECT_EQ(testenv::raisedError([&] { ff.killFiles(target, true); }), rt::errPathFileAccess) << target;
         EXPECT_EQ(testenv::raisedError([&] { ff.fileShredder(target, 1); }), rt::errPathFileAccess) << target;
@@ -216,11 +229,21 @@ TEST_F(FileOperations, DeletesRefuseRootsAndPathsFromTheCurrentFolder) {
 }
 
 TEST_F(FileOperations, FolderDeleteRemovesATreeOrStopsAtAReadOnlyFile) {
-    folders({L"t", L"t\\s1", L"t\\empty", L"r", L"r\\s"});
-    file(L"t\\s1\\b.txt");
-    EXPECT_TRUE(ff.folderDelete(at(L"t")));
-    EXPECT_FALSE(exists(at(L"t")));
+    // The tree named plainly, with a trailing "\", with "/", behind "\\?\" or "\\.\", and by its 8.3 name; its
+    // name holds a blank and a letter of code page 1252.
+    const std::wstring t = at(L"t \u00E9");
+    std::wstring slashed = t, shortName(MAX_PATH, L'\0');
+    std::replace(slashed.begin(), slashed.end(), L'\\', L'/');
+    folders({L"t \u00E9"});
+    shortName.resize(GetShortPathNameW(t.c_str(), shortName.data(), MAX_PATH));
+    for (const std::wstring& form : {t, t + L"\\", slashed, L"\\\\?\\" + t, L"\\\\.\\" + t, shortName}) {
+        folders({L"t \u00E9", L"t \u00E9\\s1", L"t \u00E9\\empty"});
+        file(L"t \u00E9\\s1\\b.txt");
+        EXPECT_TRUE(ff.folderDelete(form)) << form;
+        EXPECT_FALSE(exists(t)) << form;
+    }
 
+    folders({L"r", L"r\\s"});
     file(L"r\\s\\r.txt", "x", FILE_ATTRIBUTE_READONLY);
     EXPECT_EQ(testenv::raisedError([&] { ff.folderDelete(at(L"r")); }), rt::errPathFileAccess);
     EXPECT_TRUE(exists(at(L"r\\s\\r.txt")));
@@ -258,10 +281,12 @@ TEST_F(FolderListings, WalksDoNotFollowLinksToFolders) {
     EXPECT_TRUE(exists(in(L"sub\\deep")));  // folders stay
     EXPECT_EQ(testenv::readFile(outside + L"\\keep.txt"), "keep");
 
-    // A link given as the folder to delete is not walked either.
-    int32_t linkRaised = testenv::raisedError([&] { ff.folderDelete(in(L"out")); });
-    EXPECT_EQ(linkRaised != 0, exists(in(L"out")));
-    EXPECT_EQ(testenv::readFile(outside + L"\\keep.txt"), "keep");
+    // A link given as the folder to delete is not walked either, with or without a trailing "\".
+    for (const std::wstring& link : {in(L"out\\"), in(L"out/"), in(L"out")}) {
+        int32_t linkRaised = testenv::raisedError([&] { ff.folderDelete(link); });
+        EXPECT_EQ(linkRaised != 0, exists(in(L"out"))) << link;
+        EXPECT_EQ(testenv::readFile(outside + L"\\keep.txt"), "keep") << link;
+    }
 
     // The tree goes; a link goes only where the system can tell it is one (not
     // under Wine): then the folder holding it stays and the delete raises.

@@ -116,4 +116,9 @@ TEST_F(PathQueries, KillFileDeletesOnlyWhatItMayAndSaysSo) {
     for (const wchar_t* name : {L"1.tmp", L"2.tmp", L"3.txt"}) file(name);
     EXPECT_TRUE(p.killFile(at(L"*.tmp")));
     EXPECT_EQ(std::make_pair(p.fileExists(at(L"*.tmp")), p.fileExists(at(L"3.txt"))), std::make_pair(false, true));
+    // The files go from the folder the system searched: a full-width "\" reaches it as "\".
+    folders({L"sub"});
+    for (const wchar_t* name : {L"sub\\4.tmp", L"4.tmp"}) file(name);
+    EXPECT_TRUE(p.killFile(at(L"sub\uFF3C4.tmp")));
+    EXPECT_EQ(std::make_pair(p.fileExists(at(L"sub\\4.tmp")), p.fileExists(at(L"4.tmp"))), std::make_pair(false, true));
 }
