@@ -242,9 +242,13 @@ void Form::placeOver(HWND owner) {
     SetWindowPos(hwnd(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// A control's Show may let events run that unload the form: its controls
+// stay until the loop is over, and none is shown once the form is gone.
 void Form::showUserControls(bool shown) {
     if (!content_) return;
-    for (auto& c : content_->controls) c->formShown(shown);
+    EventScope hold;
+    for (auto& c : content_->controls)
+        if (isLoaded()) c->formShown(shown);
 }
 
 void Form::focusFirstControl() {
