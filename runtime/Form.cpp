@@ -118,15 +118,15 @@ void Form::Load() {
     if (isLoaded() || programEnding()) return;
     createWindow();
     if (!isLoaded()) return;
+    EventScope scope;
     try {
         createContent();
+        bindEvents();
     } catch (...) {
         // Half a form is none: what was made goes, and the caller gets the error.
         destroyWindow();
         throw;
     }
-    EventScope scope;
-    bindEvents();
     Busy loading(loading_);
     Form_Load();
 }
