@@ -222,7 +222,7 @@ void Form::onDestroyed() {
 void Form::unloadAllForEnd(const std::function<void(std::exception_ptr)>& onError, bool finishedLoadsOnly) {
     auto forms = loadedList();
     for (auto f = forms.rbegin(); f != forms.rend(); ++f) {
-        if (!isLoadedForm(*f)) continue;
+        if (!isLoadedForm(*f) || (*f)->unloading_) continue;
         try {
             if (!finishedLoadsOnly || !(*f)->loading_) (*f)->Unload();
         } catch (...) {

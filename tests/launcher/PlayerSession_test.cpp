@@ -8,12 +8,15 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <string>
+#include <utility>
 
 #include "button/skinButton.h"
 #include "common/LauncherFixture.h"
 #include "common/LauncherProcess.h"
 #include "common/Screenshot.h"
 #include "common/TestAdapters.h"
+#include "common/TraceCapture.h"
 #include "launcher/frmMain.h"
 #include "launcher/frmSelect.h"
 #include "launcher/modMain.h"
@@ -87,6 +90,19 @@ struct PlayerSession : LauncherTest {
                 if (msg == WM_QUERYENDSESSION) agreed = agreed && answer;
             }
         return agreed;
+    }
+};
+
+// A trace viewer that answers the first line holding `trigger` by calling
+// `answer`, while the program still waits for the line to be taken.
+struct AnsweringViewer : TraceCapture {
+    std::string trigger;
+    std::function<void()> answer;
+    LRESULT onMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        LRESULT result = TraceCapture::onMessage(msg, wParam, lParam);
+        if (msg == WM_COPYDATA && answer && lines.back().find(trigger) != std::string::npos)
+            std::exchange(answer, {})();
+        return result;
     }
 };
 
@@ -193,6 +209,25 @@ TEST_F(PlayerSession, TheSessionEndingDuringTheFirstDialogKeepsTheStoredOptions)
     EXPECT_EQ(setting("NoSound"), sz("True"));
     EXPECT_EQ(setting("OverridePortValue"), sz("2300"));
     EXPECT_EQ(setting("NoIntro"), std::nullopt);
+}
+
+// The session ends while the main window unloads: the end comes in while
+// the window's first trace line waits on the viewer. The window still saves
+// every option, then goes.
+TEST_F(PlayerSession, TheSessionEndingWhileTheMainWindowUnloadsLetsItSaveEveryOption) {
+    AnsweringViewer viewer;  // there before the start, which looks for a viewer
+    start({"-"});
+    clickOn(kNoSound);
+    ASSERT_TRUE(waitFor([&] { return SendMessageW(at(kNoSound), BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+    bool agreed = false;
+    viewer.trigger = "frmMain.Form_Unload";
+    viewer.answer = [&] { agreed = endSession(); };
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(app->ended());
+    EXPECT_TRUE(agreed);
+    for (auto [name, text] : {std::pair{"NoSound", "True"}, {"NoIntro", "True"}, {"OverridePort", "False"},
+                              {"OverridePortValue", ""}, {"DirectIpConnectivity", "True"}})
+        EXPECT_EQ(setting(name), sz(text)) << name;
 }
 
 TEST(QuickSecondClick, CountsOnEveryButtonOfBothWindows) {
