@@ -7,6 +7,7 @@
 #include "button/ButtonPictures.h"
 #include "button/ButtonRegion.h"
 #include "button/HandCursor.h"
+#include "runtime/EventBoundary.h"
 #include "runtime/MessagePump.h"
 #include "runtime/RuntimeError.h"
 #include "runtime/SendKeys.h"
@@ -58,6 +59,7 @@ void skinButton::ForeOver(int32_t theCol) { writeColour(s_.ForeOver, theCol, L"F
 void skinButton::MaskColor(int32_t theCol) { writeColour(s_.MaskColor, theCol, L"MCOL"); }
 
 void skinButton::ButtonType(int32_t newValue) {
+    rt::EventScope hold;  // see getParentPic
     s_.ButtonType = newValue;
     if (newValue == 5 && !AmbientUserMode()) {
         UserControl::Font()->setBold(true);
@@ -211,6 +213,7 @@ void skinButton::Value(bool newValue) {
 void skinButton::DisableRefresh() { s_.refreshOn = false; }
 
 void skinButton::Refresh() {
+    rt::EventScope hold;  // see getParentPic
     if (s_.ButtonType == 11) {
         getParentPic();
         if (!hwnd()) return;
@@ -348,7 +351,10 @@ void skinButton::releaseCaptureSurface() {
 // Copies what the parent shows behind the button: the button gets out of the
 // way for a moment (height 0) and the parent repaints that place. The copy
 // comes from the button's real position in pixels. The events handled
-// meanwhile may take the window away: then nothing is copied.
+// meanwhile may take the window away: then nothing is copied. They may also
+// unload the button's form: ButtonType and Refresh count as an event (and a
+// form's Show of its controls does), so that the form's controls are
+// released only once such a call is over.
 void skinButton::getParentPic() {
     s_.capturing = true;
     ignoringErrors([&] { setHeight(0); });

@@ -27,6 +27,11 @@ RECT Control::pixelRect() const {
     return {x, y, x + twipsToPixelsX(width_), y + twipsToPixelsY(height_)};
 }
 
+void Control::resize(int widthTwips, int heightTwips) {
+    width_ = widthTwips;
+    height_ = heightTwips;
+}
+
 void Control::invalidate() const {
     RECT area = paintArea();
     if (form_.hwnd()) InvalidateRect(form_.hwnd(), &area, FALSE);

@@ -61,6 +61,8 @@ protected:
     Form& form() const { return form_; }
     // Marks the control's place on the form for repainting.
     void invalidate() const;
+    // Another size, in twips.
+    void resize(int widthTwips, int heightTwips);
 
 private:
     Form& form_;

@@ -57,7 +57,9 @@ TraceWriter setTraceWriter(TraceWriter writer);
 
 // The Windows session is ending: every loaded form is unloaded before the
 // system ends the process (an error while doing so is only traced), and no
-// form loads any more. The exit code stays as it is.
+// form loads any more. A form already in its Form_Unload (the session's end
+// came while it waited on another program) finishes that unload afterwards.
+// The exit code stays as it is.
 void endForSession() noexcept;
 
 // True once an unhandled error or the session's end has started the end: no

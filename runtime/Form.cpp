@@ -118,15 +118,15 @@ void Form::Load() {
     if (isLoaded() || programEnding()) return;
     createWindow();
     if (!isLoaded()) return;
+    EventScope scope;
     try {
         createContent();
+        bindEvents();
     } catch (...) {
         // Half a form is none: what was made goes, and the caller gets the error.
         destroyWindow();
         throw;
     }
-    EventScope scope;
-    bindEvents();
     Busy loading(loading_);
     Form_Load();
 }
@@ -222,7 +222,7 @@ void Form::onDestroyed() {
 void Form::unloadAllForEnd(const std::function<void(std::exception_ptr)>& onError, bool finishedLoadsOnly) {
     auto forms = loadedList();
     for (auto f = forms.rbegin(); f != forms.rend(); ++f) {
-        if (!isLoadedForm(*f)) continue;
+        if (!isLoadedForm(*f) || (*f)->unloading_) continue;
         try {
             if (!finishedLoadsOnly || !(*f)->loading_) (*f)->Unload();
         } catch (...) {
@@ -242,9 +242,13 @@ void Form::placeOver(HWND owner) {
     SetWindowPos(hwnd(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// A control's Show may let events run that unload the form: its controls
+// stay until the loop is over, and none is shown once the form is gone.
 void Form::showUserControls(bool shown) {
     if (!content_) return;
-    for (auto& c : content_->controls) c->formShown(shown);
+    EventScope hold;
+    for (auto& c : content_->controls)
+        if (isLoaded()) c->formShown(shown);
 }
 
 void Form::focusFirstControl() {

@@ -91,7 +91,8 @@ public:
     // Unloads every loaded form whatever its Form_Unload says; an error in
     // one is handed to `onError` and the next form goes all the same. With
     // `finishedLoadsOnly`, a form whose Form_Load has not returned goes
-    // without its Form_Unload.
+    // without its Form_Unload. A form already in its Form_Unload finishes it
+    // and goes then.
     static void unloadAllForEnd(const std::function<void(std::exception_ptr)>& onError,
                                 bool finishedLoadsOnly = false);
 

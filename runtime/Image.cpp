@@ -1,6 +1,7 @@
 #include "runtime/Image.h"
 
 #include "runtime/Handles.h"
+#include "runtime/ScaleUnits.h"
 #include "runtime/UserControl.h"
 
 namespace rt {
@@ -17,7 +18,16 @@ void drawPicture(HDC dc, const StdPicture& picture, int x, int y) {
 }
 
 Image::Image(Form& form, const ControlLayout& row)
-    : Control(form, row), picture_(row.picture), mousePointer_(row.mousePointer), mouseIcon_(row.mouseIcon) {}
+    : Control(form, row), picture_(row.picture), mousePointer_(row.mousePointer), mouseIcon_(row.mouseIcon) {
+    fitPicture();
+}
+
+// As the platform's image does; without a picture the size stays.
+void Image::fitPicture() {
+    if (!picture_) return;
+    SIZE size = picture_->size();
+    resize(pixelsToWholeTwipsX(size.cx), pixelsToWholeTwipsY(size.cy));
+}
 
 RECT Image::paintArea() const {
     RECT r = pixelRect();
@@ -31,6 +41,7 @@ RECT Image::paintArea() const {
 void Image::Picture(PictureRef picture) {
     invalidate();
     picture_ = std::move(picture);
+    fitPicture();
     invalidate();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // An image: a picture drawn by its form at the image's top left corner, at
-// the picture's own size, with Click and a mouse pointer of its own.
+// the picture's own size, with Click and a mouse pointer of its own. It does
+// not stretch: with a picture, it takes the picture's size.
 #include <functional>
 
 #include "runtime/Control.h"
@@ -29,6 +30,8 @@ public:
     RECT paintArea() const override;
 
 private:
+    void fitPicture();
+
     PictureRef picture_;
     int16_t mousePointer_;
     PictureRef mouseIcon_;

@@ -15,6 +15,9 @@ float convert(float value, ScaleModeConstants from, ScaleModeConstants to, int p
     return static_cast<float>(to == vbHimetric ? pixels * kHimetricPerInch / perInch : pixels);
 }
 
+// Rounded up, so that the way back, which drops part pixels, gives `pixels` again.
+int wholeTwips(int pixels, int perInch) { return (pixels * kTwipsPerInch + perInch - 1) / perInch; }
+
 int askScreen(int index) {
     unique_hdc_window screen(nullptr);
     return GetDeviceCaps(screen.get(), index);
@@ -49,5 +52,9 @@ float pixelsToTwipsX(int pixels) {
 float pixelsToTwipsY(int pixels) {
     return static_cast<float>(pixels) * kTwipsPerInch / static_cast<float>(screenPixelsPerInch(LOGPIXELSY));
 }
+
+int pixelsToWholeTwipsX(int pixels) { return wholeTwips(pixels, screenPixelsPerInch(LOGPIXELSX)); }
+
+int pixelsToWholeTwipsY(int pixels) { return wholeTwips(pixels, screenPixelsPerInch(LOGPIXELSY)); }
 
 }  // namespace rt

@@ -21,5 +21,8 @@ int twipsToPixelsX(int twips);
 int twipsToPixelsY(int twips);
 float pixelsToTwipsX(int pixels);
 float pixelsToTwipsY(int pixels);
+// The fewest whole twips that twipsToPixels turns back into `pixels`.
+int pixelsToWholeTwipsX(int pixels);
+int pixelsToWholeTwipsY(int pixels);
 
 }  // namespace rt

@@ -24,7 +24,10 @@ void UserControlSite::formShown(bool shown) {
         control_->hide();
 }
 
+// The control's Show may let events run that unload the form: the control
+// stays until this call is over.
 void UserControlSite::Visible(bool on) {
+    EventScope hold;
     Control::Visible(on);
     formShown(on && form().hwnd() && IsWindowVisible(form().hwnd()));
 }

@@ -1,19 +1,23 @@
 // What a player's session brings beyond single clicks: a quick second click
-// on a button, the end of the Windows session, a screen at 120 DPI.
+// on a button, the end of the Windows session, a screen above 96 DPI.
 // ctest-serial
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
+#include <string>
+#include <utility>
 
 #include "button/skinButton.h"
 #include "common/LauncherFixture.h"
 #include "common/LauncherProcess.h"
 #include "common/Screenshot.h"
 #include "common/TestAdapters.h"
+#include "common/TraceCapture.h"
 #include "launcher/frmMain.h"
 #include "launcher/frmSelect.h"
 #include "launcher/modMain.h"
@@ -90,21 +94,47 @@ struct PlayerSession : LauncherTest {
     }
 };
 
-// The screen at 120 DPI for the programs started while it lives (Wine reads
-// LogPixels when a process starts); afterwards the value as it was.
-class ScreenAt120Dpi {
-public:
-    ScreenAt120Dpi() { regStore(HKEY_CURRENT_USER, kDesktop, "LogPixels", {REG_DWORD, std::string("\x78\0\0\0", 4)}); }
-    ~ScreenAt120Dpi() {
-        if (before_)
-            regStore(HKEY_CURRENT_USER, kDesktop, "LogPixels", *before_);
-        else
-            SHDeleteValueA(HKEY_CURRENT_USER, kDesktop, "LogPixels");
+// A trace viewer that answers the first line holding `trigger` by calling
+// `answer`, while the program still waits for the line to be taken.
+struct AnsweringViewer : TraceCapture {
+    std::string trigger;
+    std::function<void()> answer;
+    LRESULT onMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        LRESULT result = TraceCapture::onMessage(msg, wParam, lParam);
+        if (msg == WM_COPYDATA && answer && lines.back().find(trigger) != std::string::npos)
+            std::exchange(answer, {})();
+        return result;
     }
+};
+
+// A registry value set while the object lives; afterwards the value as it was.
+class ValueWhileAlive {
+public:
+    ValueWhileAlive(HKEY root, std::string key, std::string name, const RegValue& value)
+        : root_(root), key_(std::move(key)), name_(std::move(name)), before_(regStored(root_, key_, name_)) {
+        regStore(root_, key_, name_, value);
+    }
+    ~ValueWhileAlive() {
+        if (before_)
+            regStore(root_, key_, name_, *before_);
+        else
+            SHDeleteValueA(root_, key_.c_str(), name_.c_str());
+    }
+    ValueWhileAlive(const ValueWhileAlive&) = delete;
+    ValueWhileAlive& operator=(const ValueWhileAlive&) = delete;
 
 private:
-    static constexpr char kDesktop[] = "Control Panel\\Desktop";
-    std::optional<RegValue> before_ = regStored(HKEY_CURRENT_USER, kDesktop, "LogPixels");
+    HKEY root_;
+    std::string key_, name_;
+    std::optional<RegValue> before_;
+};
+
+// The screen at `dpi` dots per inch for the programs started while it lives
+// (Wine reads LogPixels when a process starts).
+struct ScreenAt : ValueWhileAlive {
+    explicit ScreenAt(uint8_t dpi)
+        : ValueWhileAlive(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels",
+                          {REG_DWORD, std::string{static_cast<char>(dpi), 0, 0, 0}}) {}
 };
 
 // At 120 DPI a pixel is 12 twips; Arial and MS Sans Serif 8.25 pt are 14
@@ -195,6 +225,25 @@ TEST_F(PlayerSession, TheSessionEndingDuringTheFirstDialogKeepsTheStoredOptions)
     EXPECT_EQ(setting("NoIntro"), std::nullopt);
 }
 
+// The session ends while the main window unloads: the end comes in while
+// the window's first trace line waits on the viewer. The window still saves
+// every option, then goes.
+TEST_F(PlayerSession, TheSessionEndingWhileTheMainWindowUnloadsLetsItSaveEveryOption) {
+    AnsweringViewer viewer;  // there before the start, which looks for a viewer
+    start({"-"});
+    clickOn(kNoSound);
+    ASSERT_TRUE(waitFor([&] { return SendMessageW(at(kNoSound), BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+    bool agreed = false;
+    viewer.trigger = "frmMain.Form_Unload";
+    viewer.answer = [&] { agreed = endSession(); };
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(app->ended());
+    EXPECT_TRUE(agreed);
+    for (auto [name, text] : {std::pair{"NoSound", "True"}, {"NoIntro", "True"}, {"OverridePort", "False"},
+                              {"OverridePortValue", ""}, {"DirectIpConnectivity", "True"}})
+        EXPECT_EQ(setting(name), sz(text)) << name;
+}
+
 TEST(QuickSecondClick, CountsOnEveryButtonOfBothWindows) {
     Counted<frmMain> main({L"cmdPublicIp", L"cmdHamachiIp", L"cmdStart", L"cmdExit"});
     expectTwoClicksOnEachButton(main);
@@ -213,8 +262,35 @@ TEST_F(PlayerSession, TwoQuickClicksOnGetHamachiIpReadTheIniTwice) {
     EXPECT_TRUE(waitFor([&] { return ipText() == L"5.2.2.2"; })) << rt::toAnsi(ipText());
 }
 
+// The donation image takes its picture's size, 62 x 31 pixels, not the
+// size its twips give (77 x 38 at 120 DPI, 85 x 42 at 132): the clicks right
+// of the picture and below it open nothing; the one on its last pixel opens
+// the page (and fails, as the browser is missing, which the trace tells).
+TEST_F(PlayerSession, AboveNinetySixDpiTheDonationImageIsTheSizeOfItsPicture) {
+    ValueWhileAlive browser(HKEY_CLASSES_ROOT, "https\\shell\\open\\command", "",
+                            sz("\"C:\\missing\\browser.exe\" \"%1\""));
+    TraceCapture trace;
+    // dots per inch; the image's top left corner and the "No sound" box's
+    const struct { uint8_t dpi; POINT image, noSound; } screens[] = {{120, {340, 525}, {130, 280}},
+                                                                  {132, {374, 577}, {143, 308}}};
+    for (const auto& [perInch, image, noSound] : screens) {
+        ScreenAt dpi(perInch);
+        start({"-"});
+        trace.clear();
+        const POINT clicks[] = {{image.x + 62, image.y + 5}, {image.x + 5, image.y + 31}, {image.x + 61, image.y + 30}};
+        for (POINT p : clicks) click(main, p.x, p.y);
+        click(main, noSound.x + 4, noSound.y + 4);  // handled after the clicks before it
+        ASSERT_TRUE(waitFor([&] { return SendMessageW(at(noSound), BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+        auto lines = trace.messages("tarnwicket");
+        EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                                [](const std::string& s) { return s.rfind("mShellExecute.shellExecute", 0) == 0; }),
+                  1)
+            << int{perInch};
+    }
+}
+
 TEST_F(PlayerSession, At120DpiTheLayoutsGrowWithTheirTexts) {
-    ScreenAt120Dpi dpi;
+    ScreenAt dpi(120);
     start({"192.168.0.5", "5.12.34.56"}, true);
     HWND dialog = app->window(L"Select ip");
     ASSERT_NE(dialog, nullptr);

@@ -34,6 +34,59 @@ TEST(FormLifecycle, UnloadFromInsideAButtonsClickThenShowAgainWithFreshControls)
     EXPECT_EQ(f.events, std::vector<std::wstring>({L"Form_Load", L"txt.Change", L"Form_Unload", L"Form_Load"}));
 }
 
+namespace {
+
+// What the recorded buttons went through, in order.
+std::vector<std::wstring> gLife;
+
+// A button that notes each Show, and whether it was freed in the middle of a capture.
+struct Recorded : button::skinButton {
+    ~Recorded() override { gLife.push_back(state().capturing ? L"freed while capturing" : L"freed"); }
+    void UserControl_Show() override {
+        gLife.push_back(L"Show " + AmbientDisplayName());
+        skinButton::UserControl_Show();
+    }
+};
+
+// The test form's button transparent and recorded, and a second one like it after the others.
+void twoTransparentButtons(rt::FormLayout& l) {
+    l.controls[2].properties.WriteProperty(L"BTYPE", rt::Variant(int32_t{11}));
+    l.controls[2].create = rt::newUserControl<Recorded>;
+    rt::ControlLayout second = l.controls[2];
+    second.name = L"cmd2", second.at.top = 2500, second.tabIndex = 4;
+    l.controls.push_back(std::move(second));
+}
+
+}  // namespace
+
+// The capture of a transparent button lets the events waiting run; one of
+// them unloads the form. Called outside any event, the button (and the
+// form's other controls) outlives the call: it is freed as the call ends,
+// not during the capture, and nothing of the form is left.
+TEST(FormLifecycle, ATransparentButtonOutlivesACallDuringWhichItsFormUnloads) {
+    using Step = std::function<void(TestForm&)>;
+    auto cmd = [](TestForm& f) -> button::skinButton& { return f.userControl<button::skinButton>(L"cmd"); };
+    const Step shown = [](TestForm& f) { f.Show(); };
+    const std::tuple<Step, Step, std::vector<std::wstring>> rows[] = {
+        {shown, [&](TestForm& f) { cmd(f).ButtonType(11); }, {L"freed", L"freed"}},
+        {shown, [&](TestForm& f) { cmd(f).Refresh(); }, {L"freed", L"freed"}},
+        {[](TestForm& f) { f.Load(); }, shown, {L"Show cmd", L"freed", L"freed"}},  // the second goes unshown
+        {[](TestForm& f) { f.Show(), f.control(L"cmd").Visible(false); },
+         [](TestForm& f) { f.control(L"cmd").Visible(true); }, {L"Show cmd", L"freed", L"freed"}},
+    };
+    for (const auto& row : rows) {
+        const auto& [before, call, life] = row;
+        TestForm f(twoTransparentButtons);
+        long gdi = rt::gdiOwnedCount();
+        before(f);
+        gLife.clear();
+        PostMessageW(f.hwnd(), WM_CLOSE, 0, 0);
+        call(f);
+        EXPECT_EQ(gLife, life) << &row - rows;
+        EXPECT_EQ(std::make_pair(f.isLoaded(), rt::gdiOwnedCount().load()), std::make_pair(false, gdi)) << &row - rows;
+    }
+}
+
 // Its parent closing under a hovered button must not leave the hover timer
 // running against a window that is gone.
 TEST(FormLifecycle, AButtonWhoseWindowIsDestroyedStopsItsHoverTimer) {
