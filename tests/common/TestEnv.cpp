@@ -85,4 +85,16 @@ std::optional<RegValue> regStored(HKEY root, const std::string& key, const std::
 
 void regDeleteTree(HKEY root, const std::string& key) { SHDeleteKeyA(root, key.c_str()); }
 
+ValueWhileAlive::ValueWhileAlive(HKEY root, std::string key, std::string name, const RegValue& value)
+    : root_(root), key_(std::move(key)), name_(std::move(name)), before_(regStored(root_, key_, name_)) {
+    regStore(root_, key_, name_, value);
+}
+
+ValueWhileAlive::~ValueWhileAlive() {
+    if (before_)
+        regStore(root_, key_, name_, *before_);
+    else
+        SHDeleteValueA(root_, key_.c_str(), name_.c_str());
+}
+
 }  // namespace testenv

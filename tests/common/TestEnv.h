@@ -40,6 +40,21 @@ inline RegValue sz(const std::string& text) { return {REG_SZ, text + '\0'}; }
 bool regStore(HKEY root, const std::string& key, const std::string& name, const RegValue& value);
 std::optional<RegValue> regStored(HKEY root, const std::string& key, const std::string& name);
 void regDeleteTree(HKEY root, const std::string& key);
+
+// A registry value set while the object lives; afterwards the value as it
+// was (or none, when there was none).
+class ValueWhileAlive {
+public:
+    ValueWhileAlive(HKEY root, std::string key, std::string name, const RegValue& value);
+    ~ValueWhileAlive();
+    ValueWhileAlive(const ValueWhileAlive&) = delete;
+    ValueWhileAlive& operator=(const ValueWhileAlive&) = delete;
+
+private:
+    HKEY root_;
+    std::string key_, name_;
+    std::optional<RegValue> before_;
+};
 inline const std::string kSettingsKey = "Software\\mornveldt\\tools\\tarnwicket";
 
 // The run-time error number a call raises (0 when it raises none).

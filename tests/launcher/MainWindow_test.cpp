@@ -57,17 +57,11 @@ std::optional<Screenshot> referenceMenu(POINT at, const std::vector<std::wstring
 
 // The fake game registered as the web browser while it lives.
 struct Browser {
-    static constexpr char kHttps[] = "https\\shell\\open\\command";
-    std::optional<RegValue> before = regStored(HKEY_CLASSES_ROOT, kHttps, "");
     std::wstring exe;
-    explicit Browser(std::wstring path) : exe(std::move(path)) {
-        installFakeGame(exe);
-        std::string command = rt::toAnsi(L"\"" + exe + L"\" \"%1\"");
-        regStore(HKEY_CLASSES_ROOT, kHttps, "", sz(command));
-    }
-    ~Browser() {
-        if (before) regStore(HKEY_CLASSES_ROOT, kHttps, "", *before);
-    }
+    bool installed = installFakeGame(exe);
+    ValueWhileAlive command{HKEY_CLASSES_ROOT, "https\\shell\\open\\command", "",
+                            sz(rt::toAnsi(L"\"" + exe + L"\" \"%1\""))};
+    explicit Browser(std::wstring path) : exe(std::move(path)) {}
 };
 
 // The settings key cannot be created while it lives: a volatile parent key

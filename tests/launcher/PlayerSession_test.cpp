@@ -2,7 +2,6 @@
 // on a button, the end of the Windows session, a screen above 96 DPI.
 // ctest-serial
 #include <gtest/gtest.h>
-#include <shlwapi.h>
 
 #include <algorithm>
 #include <functional>
@@ -105,28 +104,6 @@ struct AnsweringViewer : TraceCapture {
             std::exchange(answer, {})();
         return result;
     }
-};
-
-// A registry value set while the object lives; afterwards the value as it was.
-class ValueWhileAlive {
-public:
-    ValueWhileAlive(HKEY root, std::string key, std::string name, const RegValue& value)
-        : root_(root), key_(std::move(key)), name_(std::move(name)), before_(regStored(root_, key_, name_)) {
-        regStore(root_, key_, name_, value);
-    }
-    ~ValueWhileAlive() {
-        if (before_)
-            regStore(root_, key_, name_, *before_);
-        else
-            SHDeleteValueA(root_, key_.c_str(), name_.c_str());
-    }
-    ValueWhileAlive(const ValueWhileAlive&) = delete;
-    ValueWhileAlive& operator=(const ValueWhileAlive&) = delete;
-
-private:
-    HKEY root_;
-    std::string key_, name_;
-    std::optional<RegValue> before_;
 };
 
 // The screen at `dpi` dots per inch for the programs started while it lives
