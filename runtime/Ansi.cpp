@@ -24,7 +24,11 @@ std::wstring fromAnsi(std::string_view bytes) {
     return out;
 }
 
-std::wstring throughAnsi(std::wstring_view text) { return fromAnsi(toAnsi(text)); }
+std::optional<std::string> toAnsiName(std::wstring_view name) {
+    std::string ansi = toAnsi(name);
+    if (fromAnsi(ansi) != name) return std::nullopt;
+    return ansi;
+}
 
 std::wstring fromAnsiBuffer(const char* buffer, size_t capacity) {
     size_t len = 0;

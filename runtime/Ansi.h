@@ -1,5 +1,6 @@
 #pragma once
 // Text crosses into the ANSI ("...A") Win32 entries in the system code page.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,10 +13,13 @@ std::string toAnsi(std::wstring_view text);
 // ANSI bytes back to program text, every byte kept (embedded NULs too).
 std::wstring fromAnsi(std::string_view bytes);
 
-// The text as an ANSI entry receives it, read back: the code page's best fit
-// turns look-alikes into what they look like (a full-width "\" into "\")
-// and a character it lacks into "?".
-std::wstring throughAnsi(std::wstring_view text);
+// A name (a file or folder path, a pattern, a registry key or value name) for
+// the ANSI entries; none when the code page does not hold it exactly. Best
+// fit would turn a look-alike into what it looks like (a full-width "\" into
+// "\", a "C" with a circumflex into "C") and a letter the code page lacks into
+// "?": the system would act on another file or key than the one named. Such a
+// name names nothing the system can be asked for.
+std::optional<std::string> toAnsiName(std::wstring_view name);
 
 // A buffer that a Win32 call filled: converted and cut at its first NUL.
 std::wstring fromAnsiBuffer(const char* buffer, size_t capacity);

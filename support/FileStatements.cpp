@@ -1,5 +1,7 @@
 #include "support/FileStatements.h"
 
+#include <optional>
+
 #include "runtime/Ansi.h"
 #include "runtime/Handles.h"
 #include "runtime/RuntimeError.h"
@@ -19,9 +21,10 @@ std::wstring folderOf(const std::wstring& pattern) {
     return p == std::wstring::npos ? std::wstring() : pattern.substr(0, p + 1);
 }
 
-std::string searchPattern(const std::wstring& pattern) {
-    if (!pattern.empty() && (pattern.back() == L'\\' || pattern.back() == L':')) return rt::toAnsi(pattern + L"*.*");
-    return rt::toAnsi(pattern);
+std::optional<std::string> searchPattern(const std::wstring& pattern) {
+    if (!pattern.empty() && (pattern.back() == L'\\' || pattern.back() == L':'))
+        return rt::toAnsiName(pattern + L"*.*");
+    return rt::toAnsiName(pattern);
 }
 
 bool meansNoMatch(DWORD error) {
@@ -47,10 +50,18 @@ void raiseFileError(DWORD win32Error) {
     }
 }
 
+std::string ansiFileName(const std::wstring& name, DWORD win32Error) {
+    std::optional<std::string> ansi = rt::toAnsiName(name);
+    if (!ansi) raiseFileError(win32Error);
+    return *ansi;
+}
+
 std::vector<std::wstring> dirEntries(const std::wstring& pattern, uint32_t mask) {
     std::vector<std::wstring> names;
+    const std::optional<std::string> searched = searchPattern(pattern);
+    if (!searched) return names;
     WIN32_FIND_DATAA found{};
-    rt::unique_hfind find = rt::findHandle(FindFirstFileA(searchPattern(pattern).c_str(), &found));
+    rt::unique_hfind find = rt::findHandle(FindFirstFileA(searched->c_str(), &found));
     if (!find) {
         DWORD error = GetLastError();
         if (meansNoMatch(error)) return names;
@@ -69,35 +80,35 @@ std::wstring dir(const std::wstring& pattern, uint32_t mask) {
 }
 
 void kill(const std::wstring& pattern) {
-    // The folder the system searched: a look-alike of "\" counts as the "\" it becomes.
-    const std::wstring searched = rt::throughAnsi(pattern);
-    std::vector<std::wstring> names = dirEntries(searched, 0);
+    std::vector<std::wstring> names = dirEntries(pattern, 0);
     if (names.empty()) rt::raiseStandard(rt::errFileNotFound);
-    std::wstring folder = folderOf(searched);
+    std::wstring folder = folderOf(pattern);
     for (const std::wstring& name : names)
-        if (!DeleteFileA(rt::toAnsi(folder + name).c_str())) raiseFileError(GetLastError());
+        if (!DeleteFileA(ansiFileName(folder + name, ERROR_FILE_NOT_FOUND).c_str())) raiseFileError(GetLastError());
 }
 
 void rmDir(const std::wstring& folder) {
-    if (RemoveDirectoryA(rt::toAnsi(folder).c_str())) return;
+    if (RemoveDirectoryA(ansiFileName(folder, ERROR_PATH_NOT_FOUND).c_str())) return;
     DWORD error = GetLastError();
     raiseFileError(error == ERROR_FILE_NOT_FOUND ? ERROR_PATH_NOT_FOUND : error);
 }
 
 int64_t fileLen(const std::wstring& file) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExA(rt::toAnsi(file).c_str(), GetFileExInfoStandard, &data)) raiseFileError(GetLastError());
+    const std::string name = ansiFileName(file, ERROR_FILE_NOT_FOUND);
+    if (!GetFileAttributesExA(name.c_str(), GetFileExInfoStandard, &data)) raiseFileError(GetLastError());
     return static_cast<int64_t>((static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow);
 }
 
 uint32_t getAttr(const std::wstring& path) {
-    DWORD attributes = GetFileAttributesA(rt::toAnsi(path).c_str());
+    DWORD attributes = GetFileAttributesA(ansiFileName(path, ERROR_FILE_NOT_FOUND).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) raiseFileError(GetLastError());
     return attributes;
 }
 
 void setAttr(const std::wstring& path, uint32_t attributes) {
-    if (!SetFileAttributesA(rt::toAnsi(path).c_str(), attributes)) raiseFileError(GetLastError());
+    const std::string name = ansiFileName(path, ERROR_FILE_NOT_FOUND);
+    if (!SetFileAttributesA(name.c_str(), attributes)) raiseFileError(GetLastError());
 }
 
 }  // namespace FileStatements

@@ -3,7 +3,9 @@
 // directory match, deleting files by name or pattern, removing a folder,
 // a file's length and attributes. Failures raise the runtime's file errors
 // (53 file not found, 70 permission denied, 75 path/file access, 76 path not
-// found, ...). Names go through the ANSI file calls.
+// found, ...). Names go through the ANSI file calls; a name the code page
+// does not hold exactly names nothing there (rt::toAnsiName): it matches
+// nothing, and a statement reports it as a missing file or folder.
 #include <windows.h>
 
 #include <cstdint>
@@ -18,6 +20,10 @@ constexpr uint32_t attrHidden = 2, attrSystem = 4, attrDirectory = 16;
 
 // Raises the runtime's file error for a failed Win32 file call.
 [[noreturn]] void raiseFileError(DWORD win32Error);
+
+// `name` for the ANSI file calls; a name the code page does not hold raises
+// the file error of `win32Error`, the one the call gives for such a name.
+std::string ansiFileName(const std::wstring& name, DWORD win32Error);
 
 // The names of the entries matching `pattern` whose hidden, system and folder
 // bits are all asked for in `mask`. A pattern ending in "\" or ":" searches

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <winioctl.h>
 
+#include <optional>
 #include <vector>
 
 #include "runtime/Ansi.h"
@@ -11,7 +12,9 @@
 namespace FolderLinks {
 
 uint32_t reparseTag(const std::wstring& folder) {
-    HANDLE h = CreateFileA(rt::toAnsi(folder).c_str(), FILE_READ_ATTRIBUTES,
+    const std::optional<std::string> name = rt::toAnsiName(folder);
+    if (!name) return 0;
+    HANDLE h = CreateFileA(name->c_str(), FILE_READ_ATTRIBUTES,
                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                            FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     rt::unique_hfile point(h == INVALID_HANDLE_VALUE ? nullptr : h);

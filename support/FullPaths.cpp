@@ -82,7 +82,7 @@ bool hasWildcard(std::wstring_view name) { return name.find_first_of(L"*?<>\"") 
 }  // namespace
 
 bool namesBelowRoot(const std::wstring& path) {
-    if (rt::throughAnsi(path) != path) return false;  // the system would be given another path
+    if (!rt::toAnsiName(path)) return false;  // the system would be given another path
     if (startsWith(path, L"\\\\.\\")) return namesBelowRoot(verbatimTwin(std::wstring_view(path).substr(4)));
     size_t root = rootLength(path);
     if (!root) return false;

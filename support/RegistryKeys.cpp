@@ -1,5 +1,7 @@
 #include "support/RegistryKeys.h"
 
+#include <optional>
+
 #include "runtime/Ansi.h"
 #include "runtime/App.h"
 
@@ -9,7 +11,8 @@ HKEY rootHandle(int32_t root) { return reinterpret_cast<HKEY>(static_cast<intptr
 
 rt::unique_hkey openKey(int32_t root, const std::wstring& path, REGSAM access) {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(rootHandle(root), rt::toAnsi(path).c_str(), 0, access, &key) != ERROR_SUCCESS)
+    const std::optional<std::string> name = rt::toAnsiName(path);
+    if (!name || RegOpenKeyExA(rootHandle(root), name->c_str(), 0, access, &key) != ERROR_SUCCESS)
         return rt::unique_hkey();
     return rt::unique_hkey(key);
 }
@@ -18,8 +21,9 @@ rt::unique_hkey createKey(int32_t root, const std::wstring& path) {
     HKEY key = nullptr;
     SECURITY_ATTRIBUTES sa{};  // all three fields 0
     DWORD disposition = 0;
-    if (RegCreateKeyExA(rootHandle(root), rt::toAnsi(path).c_str(), 0, const_cast<char*>(""), 0, kAccessAll, &sa, &key,
-                        &disposition) != ERROR_SUCCESS)
+    const std::optional<std::string> name = rt::toAnsiName(path);
+    if (!name || RegCreateKeyExA(rootHandle(root), name->c_str(), 0, const_cast<char*>(""), 0, kAccessAll, &sa, &key,
+                                 &disposition) != ERROR_SUCCESS)
         return rt::unique_hkey();
     return rt::unique_hkey(key);
 }

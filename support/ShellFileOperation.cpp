@@ -1,5 +1,7 @@
 #include "support/ShellFileOperation.h"
 
+#include <optional>
+
 #include "runtime/Ansi.h"
 
 namespace ShellFileOperation {
@@ -50,11 +52,12 @@ std::wstring addDoubleNull(std::wstring& s) {
 bool succeeds(Request request) {
     addDoubleNull(request.pFrom);
     addDoubleNull(request.pTo);
-    std::string from = rt::toAnsi(request.pFrom), to = rt::toAnsi(request.pTo);
+    const std::optional<std::string> from = rt::toAnsiName(request.pFrom), to = rt::toAnsiName(request.pTo);
+    if (!from || !to) return false;
     SHFILEOPSTRUCTA op{};
     op.wFunc = request.wFunc;
-    op.pFrom = from.c_str();
-    op.pTo = to.c_str();
+    op.pFrom = from->c_str();
+    op.pTo = to->c_str();
     op.fFlags = request.fFlags;
     return SHFileOperationA(&op) == 0;
 }

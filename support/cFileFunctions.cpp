@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <chrono>
 #include <climits>
+#include <optional>
 #include <random>
 
 #include "runtime/Ansi.h"
@@ -27,7 +28,9 @@ constexpr DWORD kBlock = 32768;
 constexpr DWORD kShredFlags = FILE_FLAG_DELETE_ON_CLOSE | FILE_FLAG_SEQUENTIAL_SCAN | FILE_ATTRIBUTE_ARCHIVE;
 
 rt::unique_hfile openForWriting(const std::wstring& file, DWORD share, DWORD flags) {
-    HANDLE h = CreateFileA(rt::toAnsi(file).c_str(), GENERIC_WRITE, share, nullptr, OPEN_EXISTING, flags, nullptr);
+    const std::optional<std::string> name = rt::toAnsiName(file);
+    if (!name) return {};
+    HANDLE h = CreateFileA(name->c_str(), GENERIC_WRITE, share, nullptr, OPEN_EXISTING, flags, nullptr);
     return rt::unique_hfile(h == INVALID_HANDLE_VALUE ? nullptr : h);
 }
 

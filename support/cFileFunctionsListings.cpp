@@ -3,6 +3,7 @@
 #include <shlwapi.h>
 
 #include <iterator>
+#include <optional>
 
 #include "runtime/Ansi.h"
 #include "runtime/Handles.h"
@@ -17,8 +18,10 @@ namespace {
 // or empty), "." and ".." included, in the order the platform gives them.
 template <typename Visit>
 void forEachEntry(const std::wstring& folder, Visit visit) {
+    const std::optional<std::string> pattern = rt::toAnsiName(folder + L"*.*");
+    if (!pattern) return;
     WIN32_FIND_DATAA found{};
-    rt::unique_hfind find = rt::findHandle(FindFirstFileA(rt::toAnsi(folder + L"*.*").c_str(), &found));
+    rt::unique_hfind find = rt::findHandle(FindFirstFileA(pattern->c_str(), &found));
     if (!find) return;
     do {
         visit(rt::fromAnsiBuffer(found.cFileName, sizeof found.cFileName), found.dwFileAttributes);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cwctype>
+#include <optional>
 
 #include "runtime/Ansi.h"
 #include "runtime/Handles.h"
@@ -19,11 +20,21 @@ namespace {
 
 using namespace FileStatements;
 
+// What the ANSI path call `ask` says about `name`; false for a name the code
+// page does not hold, which names nothing.
+template <typename Ask>
+bool askAbout(const std::wstring& name, Ask ask) {
+    const std::optional<std::string> ansi = rt::toAnsiName(name);
+    return ansi && ask(ansi->c_str());
+}
+
 // Whether any entry of the folder `sRoot` (ending in "\") passes `counts`.
 template <typename Counts>
 bool anyEntry(const std::wstring& sRoot, Counts counts) {
+    const std::optional<std::string> pattern = rt::toAnsiName(sRoot + L"*.*");
+    if (!pattern) return false;
     WIN32_FIND_DATAA found{};
-    rt::unique_hfind find = rt::findHandle(FindFirstFileA(rt::toAnsi(sRoot + L"*.*").c_str(), &found));
+    rt::unique_hfind find = rt::findHandle(FindFirstFileA(pattern->c_str(), &found));
     if (!find) return false;
     do {
         if (counts(found)) return true;
@@ -52,19 +63,20 @@ bool succeeds(Statement statement) {
 }  // namespace
 
 void cPathExt::addToRecentDocs(const std::wstring& sFile) const {
-    std::string file = rt::toAnsi(sFile);
-    SHAddToRecentDocs(SHARD_PATHA, file.c_str());
+    const std::optional<std::string> file = rt::toAnsiName(sFile);
+    if (file) SHAddToRecentDocs(SHARD_PATHA, file->c_str());
 }
 
 bool cPathExt::createFolderStructure(const std::wstring& sPath) const {
-    return MakeSureDirectoryPathExists(rt::toAnsi(sPath).c_str()) != 0;
+    return askAbout(sPath, MakeSureDirectoryPathExists);
 }
 
 std::wstring cPathExt::createTempFile(const std::wstring& sPrefix) const {
     std::string folder = rt::toAnsi(findTempPath());
     if (folder.empty()) return L"";
+    const std::optional<std::string> prefix = rt::toAnsiName(sPrefix);
     char name[MAX_PATH + 1] = {};
-    if (!GetTempFileNameA(folder.c_str(), rt::toAnsi(sPrefix).c_str(), 0, name)) return L"";
+    if (!prefix || !GetTempFileNameA(folder.c_str(), prefix->c_str(), 0, name)) return L"";
     return rt::fromAnsiBuffer(name, sizeof name);
 }
 
@@ -86,7 +98,7 @@ bool cPathExt::emptyRecentDocs() const {
 }
 
 bool cPathExt::fileFolderExists(const std::wstring& sPath) const {
-    return PathFileExistsA(rt::toAnsi(sPath).c_str()) != 0;
+    return askAbout(sPath, PathFileExistsA);
 }
 
 std::wstring cPathExt::findTempPath() const {
@@ -110,16 +122,17 @@ bool cPathExt::folderExists(const std::wstring& sFolder) const {
 }
 
 rt::Variant cPathExt::getShortPathName(const std::wstring& Path) const {
-    std::string path = rt::toAnsi(Path);
+    const std::optional<std::string> path = rt::toAnsiName(Path);
+    if (!path) return std::wstring();
     return rt::fromAnsi(PathBuffers::sizedByAnswer(MAX_PATH, [&](char* buffer, DWORD room) {
-        return GetShortPathNameA(path.c_str(), buffer, room);
+        return GetShortPathNameA(path->c_str(), buffer, room);
     }));
 }
 
-bool cPathExt::isFolder(const std::wstring& sPath) const { return PathIsDirectoryA(rt::toAnsi(sPath).c_str()) != 0; }
+bool cPathExt::isFolder(const std::wstring& sPath) const { return askAbout(sPath, PathIsDirectoryA); }
 
 bool cPathExt::isFolderEmpty(const std::wstring& sPath) const {
-    return PathIsDirectoryEmptyA(rt::toAnsi(sPath).c_str()) != 0;
+    return askAbout(sPath, PathIsDirectoryEmptyA);
 }
 
 bool cPathExt::killFile(const std::wstring& sFile, bool bWriteProtect, bool bHidden) const {

@@ -105,7 +105,8 @@ bool cRegistry::KeyExists() const { return static_cast<bool>(openKey(classKey_, 
 
 rt::Variant cRegistry::Value() {
     rt::unique_hkey key = openKey(classKey_, sectionKey_, KEY_QUERY_VALUE);
-    std::optional<StoredValue> stored = queryValue(key.get(), rt::toAnsi(valueKey_));
+    const std::optional<std::string> name = rt::toAnsiName(valueKey_);
+    std::optional<StoredValue> stored = name ? queryValue(key.get(), *name) : std::nullopt;
     if (!stored) return default_;
     valueType_ = static_cast<int32_t>(stored->type);
     std::vector<uint8_t>& data = stored->data;
@@ -137,7 +138,9 @@ void cRegistry::Value(const rt::Variant& vValue) {
     };
     rt::unique_hkey key = createKey(classKey_, sectionKey_);
     if (!key) throw setValueError(errRegistry);
-    std::string name = rt::toAnsi(valueKey_);
+    const std::optional<std::string> valueName = rt::toAnsiName(valueKey_);
+    if (!valueName) throw setValueError(errSetValue);
+    const std::string& name = *valueName;
     LONG result;
     switch (valueType_) {
         case REG_SZ:

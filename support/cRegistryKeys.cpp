@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <new>
+#include <optional>
 
 #include "runtime/Ansi.h"
 #include "runtime/RuntimeError.h"
@@ -57,7 +58,8 @@ bool cRegistry::CreateKey() const {
 }
 
 bool cRegistry::DeleteKey() const {
-    if (RegDeleteKeyA(rootHandle(classKey_), rt::toAnsi(sectionKey_).c_str()) != ERROR_SUCCESS)
+    const std::optional<std::string> name = rt::toAnsiName(sectionKey_);
+    if (!name || RegDeleteKeyA(rootHandle(classKey_), name->c_str()) != ERROR_SUCCESS)
         throw registryError(L"Failed to delete registry Key: '" + rootAndSection(classKey_, sectionKey_));
     return true;
 }
@@ -66,7 +68,8 @@ bool cRegistry::DeleteValue() const {
     rt::unique_hkey key = openKey(classKey_, sectionKey_, kAccessAll);
     if (!key)
         throw registryError(L"Failed to open key '" + rootAndSection(classKey_, sectionKey_) + L"' for delete access");
-    LONG r = RegDeleteValueA(key.get(), rt::toAnsi(valueKey_).c_str());
+    const std::optional<std::string> name = rt::toAnsiName(valueKey_);
+    LONG r = name ? RegDeleteValueA(key.get(), name->c_str()) : ERROR_FILE_NOT_FOUND;
     key.reset();
     if (r != ERROR_SUCCESS)
         throw registryError(L"Failed to delete registry Key: '" + rootAndSection(classKey_, sectionKey_) + L"',Key: '" +

@@ -19,8 +19,8 @@ constexpr DWORD kChunk = 65536;
 constexpr char kCrLf[] = "\r\n";
 
 rt::unique_hfile openFile(const std::wstring& name, DWORD access, DWORD share, DWORD disposition) {
-    HANDLE h = CreateFileA(rt::toAnsi(name).c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
-                           nullptr);
+    HANDLE h = CreateFileA(FileStatements::ansiFileName(name, ERROR_INVALID_NAME).c_str(), access, share, nullptr,
+                           disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) raiseFileError(GetLastError());
     return rt::unique_hfile(h);
 }
@@ -248,7 +248,7 @@ void cTextFiles::keepAttributes(const std::wstring& sFile, const std::wstring& t
 }
 
 void cTextFiles::replaceFile(const std::wstring& temp, const std::wstring& sFile) const {
-    if (!MoveFileExA(rt::toAnsi(temp).c_str(), rt::toAnsi(sFile).c_str(),
+    if (!MoveFileExA(rt::toAnsi(temp).c_str(), FileStatements::ansiFileName(sFile, ERROR_INVALID_NAME).c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         raiseFileError(GetLastError());
 }
@@ -257,7 +257,7 @@ void cTextFiles::replaceFile(const std::wstring& temp, const std::wstring& sFile
 // then a rename on one volume, and the new file gets that folder's access
 // rights, as a file written there in place would (not the temporary folder's).
 std::wstring cTextFiles::tempFileBeside(const std::wstring& sFile) const {
-    std::string folder = folderOf(rt::toAnsi(sFile));
+    std::string folder = folderOf(FileStatements::ansiFileName(sFile, ERROR_INVALID_NAME));
     // The call may write up to MAX_PATH characters, whatever the caller hopes.
     char name[MAX_PATH] = {};
     if (folder.empty() || !GetTempFileNameA(folder.c_str(), "txt", 0, name)) raiseFileError(GetLastError());

@@ -2,7 +2,10 @@
 // the file system, in a scratch folder of the test's own.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "Scratch.h"
+#include "support/cFileFunctions.h"
 #include "support/cPathExt.h"
 
 namespace {
@@ -116,9 +119,26 @@ TEST_F(PathQueries, KillFileDeletesOnlyWhatItMayAndSaysSo) {
     for (const wchar_t* name : {L"1.tmp", L"2.tmp", L"3.txt"}) file(name);
     EXPECT_TRUE(p.killFile(at(L"*.tmp")));
     EXPECT_EQ(std::make_pair(p.fileExists(at(L"*.tmp")), p.fileExists(at(L"3.txt"))), std::make_pair(false, true));
-    // The files go from the folder the system searched: a full-width "\" reaches it as "\".
-    folders({L"sub"});
-    for (const wchar_t* name : {L"sub\\4.tmp", L"4.tmp"}) file(name);
-    EXPECT_TRUE(p.killFile(at(L"sub\uFF3C4.tmp")));
-    EXPECT_EQ(std::make_pair(p.fileExists(at(L"sub\\4.tmp")), p.fileExists(at(L"4.tmp"))), std::make_pair(false, true));
+}
+
+// The code page's best fit turns names it cannot hold into others: a full-width "\" into "\", a "C" with a circumflex
+// into "C", a letter it lacks into the wildcard "?".
+TEST_F(PathQueries, KillFileDeletesOnlyTheFilesItNames) {
+    const std::wstring files[] = {L"abc.txt", L"C.txt", L"x\\w.txt", L"sub\\4.tmp", L"\u00E9.txt"};
+    folders({L"x", L"sub"});
+    // The pattern and the files it deletes; no file deleted is a False.
+    const std::pair<std::wstring, std::vector<std::wstring>> cases[] = {
+        {at(L"\u65E5\u65E5\u65E5.txt"), {}},  {at(L"\u0108.txt"), {}},
+        {at(L"x\\\u65E5.txt"), {}},           {at(L"sub\uFF3C4.tmp"), {}},
+        {at(L"\u00E9.txt"), {L"\u00E9.txt"}}};
+    for (const auto& [pattern, gone] : cases) {
+        for (const auto& kill : {std::function([&] { return p.killFile(pattern); }),
+                                 std::function([&] { return cFileFunctions().killFile(pattern); })}) {
+            for (const std::wstring& name : files) file(name);
+            EXPECT_EQ(kill(), !gone.empty()) << pattern;
+            for (const std::wstring& name : files)
+                EXPECT_EQ(p.fileFolderExists(at(name)), std::count(gone.begin(), gone.end(), name) == 0)
+                    << pattern << L": " << name;
+        }
+    }
 }

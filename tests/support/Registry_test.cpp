@@ -162,6 +162,37 @@ TEST_F(Registry, KeyOperations) {
     EXPECT_FALSE(at("\\k").KeyExists());
 }
 
+// Code page 1252 turns a "C" with a circumflex into "C": such a key or value name names nothing, not the "C" beside
+// it. The "e" with an acute accent is a name the code page holds.
+TEST_F(Registry, NamesTheCodePageCannotHoldNameNothing) {
+    const std::wstring lookAlike = L"\u0108";
+    testenv::regStore(HKEY_CURRENT_USER, key + "\\C", "C", sz("keep"));
+    auto named = [&](const std::wstring& sub, const std::wstring& value) {
+        cRegistry r = at("", "", 1);
+        r.SectionKey(section + sub);
+        r.ValueKey(value);
+        r.Default(L"none");
+        return r;
+    };
+    const std::pair<std::function<void()>, int32_t> writes[] = {
+        {[&] { named(L"\\" + lookAlike, L"C").Value(L"lost"); }, cRegistry::errRegistry},
+        {[&] { named(L"\\C", lookAlike).Value(L"lost"); }, cRegistry::errSetValue},
+        {[&] { named(L"\\C", lookAlike).DeleteValue(); }, cRegistry::errRegistry},
+        {[&] { named(L"\\" + lookAlike, L"").DeleteKey(); }, cRegistry::errRegistry},
+        {[&] { named(L"\\" + lookAlike, L"").CreateKey(); }, cRegistry::errRegistry}};
+    for (size_t i = 0; i < std::size(writes); ++i) {
+        EXPECT_EQ(testenv::raisedError(writes[i].first), writes[i].second) << i;
+        EXPECT_EQ(stored("C", "\\C"), sz("keep")) << i;
+    }
+    EXPECT_EQ(named(L"\\" + lookAlike, L"C").Value(), Variant(L"none"));
+    EXPECT_EQ(named(L"\\C", lookAlike).Value(), Variant(L"none"));
+    EXPECT_FALSE(named(L"\\" + lookAlike, L"").KeyExists());
+
+    named(L"\\\u00E9", L"\u00E9").Value(L"kept");
+    EXPECT_EQ(stored("\xE9", "\\\xE9"), sz("kept"));
+    EXPECT_EQ(named(L"\\\u00E9", L"\u00E9").Value(), Variant(L"kept"));
+}
+
 // A value name longer than any fixed buffer for names would hold.
 TEST_F(Registry, ListingsGiveEveryNameLongOnesIncluded) {
     const std::string longValue(300, 'n');

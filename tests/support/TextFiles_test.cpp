@@ -63,6 +63,24 @@ TEST_F(TextFiles, WriteLineRewritesEveryLineWithCrLf) {
     }
 }
 
+// Code page 1252 turns a "C" with a circumflex into "C": such a name is no file, and "C.txt" beside it stays as it
+// was. The "e" with an acute accent is a name the code page holds.
+TEST_F(TextFiles, ANameTheCodePageCannotHoldIsNoFile) {
+    const std::wstring lookAlike = at(L"\u0108.txt"), held = at(L"\u00E9.txt");
+    writeFile(at(L"C.txt"), "keep\r\n");
+    const std::function<void()> writes[] = {[&] { tf.writeLine(lookAlike, 1, L"X"); },
+                                            [&] { tf.writeFile(lookAlike, L"X"); },
+                                            [&] { tf.appendLine(lookAlike, L"X"); }};
+    for (size_t i = 0; i < std::size(writes); ++i) {
+        EXPECT_EQ(testenv::raisedError(writes[i]), rt::errPathNotFound) << i;
+        EXPECT_EQ(readFile(at(L"C.txt")), "keep\r\n") << i;
+    }
+    EXPECT_EQ(std::make_pair(tf.readLine(lookAlike, 1), tf.countLines(lookAlike)), std::make_pair(std::wstring(), 0));
+    EXPECT_TRUE(tf.writeLine(held, 2, L"X"));
+    EXPECT_EQ(readFile(held), "\r\nX\r\n");
+    EXPECT_EQ(tf.readLine(held, 2), L"X");
+}
+
 // A rewritten file is a changed one: archive is set whatever the original had.
 TEST_F(TextFiles, WriteLineKeepsHiddenAndSystemAndSetsArchive) {
     for (DWORD attributes : {FILE_ATTRIBUTE_NORMAL, FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM,
