@@ -40,11 +40,22 @@ size_t shareRoot(std::wstring_view path) {
     return shareEnd < path.size() ? shareEnd + 1 : shareEnd;
 }
 
+// Only these four characters, exactly so, hand the rest to the system
+// unresolved.
+bool isVerbatim(std::wstring_view path) { return path.substr(0, 4) == L"\\\\?\\"; }
+
+// Every other spelling of them or of "\\.\" ("//?/", "\\?/", "/\.\", ...)
+// is a device path, whose ".." the system resolves as it does for "\\.\".
+bool isDevicePath(std::wstring_view path) {
+    return path.size() >= 4 && isSeparator(path[0]) && isSeparator(path[1]) && (path[2] == L'.' || path[2] == L'?') &&
+           isSeparator(path[3]) && !isVerbatim(path);
+}
+
 // The length of the path's root, 0 when the path is not a full one.
 size_t rootLength(std::wstring_view path) {
     auto behind = [&](size_t prefix, size_t root) { return root ? prefix + root : 0; };
-    if (startsWith(path, L"\\\\?\\UNC\\")) return behind(8, shareRoot(path.substr(8)));
-    if (startsWith(path, L"\\\\?\\")) return behind(4, driveRoot(path.substr(4)));
+    if (isVerbatim(path) && startsWith(path.substr(4), L"UNC\\")) return behind(8, shareRoot(path.substr(8)));
+    if (isVerbatim(path)) return behind(4, driveRoot(path.substr(4)));
     if (startsWith(path, L"\\\\")) return behind(2, shareRoot(path.substr(2)));
     return driveRoot(path);
 }
@@ -67,7 +78,7 @@ std::vector<std::wstring_view> namesLeft(std::wstring_view rest) {
     return names;
 }
 
-// The system resolves the ".." of a "\\.\" path against "\\.\" alone, so
+// The system resolves the ".." of a device path against "\\.\" alone, so
 // they can climb out of a drive or share: the path so resolved, as its
 // "\\?\" twin.
 std::wstring verbatimTwin(std::wstring_view deviceRest) {
@@ -83,7 +94,7 @@ bool hasWildcard(std::wstring_view name) { return name.find_first_of(L"*?<>\"") 
 
 bool namesBelowRoot(const std::wstring& path) {
     if (!rt::toAnsiName(path)) return false;  // the system would be given another path
-    if (startsWith(path, L"\\\\.\\")) return namesBelowRoot(verbatimTwin(std::wstring_view(path).substr(4)));
+    if (isDevicePath(path)) return namesBelowRoot(verbatimTwin(std::wstring_view(path).substr(4)));
     size_t root = rootLength(path);
     if (!root) return false;
     std::vector<std::wstring_view> names = namesLeft(std::wstring_view(path).substr(root));

@@ -9,7 +9,9 @@ namespace FullPaths {
 
 // True for "C:\x" and "\\server\share\x" (also behind "\\?\" and
 // "\\?\UNC\", or "\\.\" and "\\.\UNC\"), "/" counting as "\", when "."
-// and ".." leave something below the root. A last name with wildcards counts
+// and ".." leave something below the root. Only the literal "\\?\" keeps
+// ".." from climbing over the drive or share; "//?/" and any other mix of
+// separators is judged as "\\.\" is. A last name with wildcards counts
 // as its folder ("C:\*.tmp" is the root). False for a path the ANSI code page
 // does not hold exactly: the system would be given another one.
 bool namesBelowRoot(const std::wstring& path);

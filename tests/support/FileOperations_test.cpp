@@ -199,7 +199,11 @@ TEST(FullPaths, OnlyAFullPathBelowARootIsNamedBelowIt) {
         {L"C:\\x\\*.tmp", true},  {L"C:\\*.dat", false},    {L"C:/x/../?.dat", false}, {L"C:\\<.dat", false}, {L"C:\\*\\..\\x", true},
         // "\\.\" paths are judged as their "\\?\" twins, but ".." there can climb out of the drive.
         {L"\\\\.\\C:\\x", true},    {L"\\\\.\\UNC\\s\\h\\x", true},   {L"\\\\.\\UNC\\srv\\sh", false},
-        {L"\\\\.\\C:\\x\\..\\..\\D:", false}, {L"\\\\.\\GLOBALROOT\\Device\\HarddiskVolume1\\", false}};
+        {L"\\\\.\\C:\\x\\..\\..\\D:", false}, {L"\\\\.\\GLOBALROOT\\Device\\HarddiskVolume1\\", false},
+        // Only the literal "\\?\" is verbatim; every other spelling is a device path as "\\.\" is.
+        {L"//?/C:/x/../../D:", false},  {L"\\\\?/C:\\x\\..\\..\\D:", false}, {L"/\\?\\C:\\x\\..\\..\\D:", false},
+        {L"//./C:/x/../../D:", false},  {L"\\\\./C:\\x\\..\\..\\D:", false}, {L"\\/?\\C:/x/../../D:/", false},
+        {L"//?/C:/x/sub", true},        {L"/\\./C:\\x", true}};
     ASSERT_EQ(GetACP(), 1252u);
     for (const auto& [path, below] : cases) EXPECT_EQ(FullPaths::namesBelowRoot(path), below) << path;
 }
@@ -213,11 +217,12 @@ TEST_F(FileOperations, DeletesRefuseRootsAndPathsFromTheCurrentFolder) {
     ScratchDrive scratch(at(L"drive"), L"work");
     if (!scratch.made()) GTEST_SKIP() << "no test prefix to give a drive letter";
     const std::wstring d = scratch.drive;
-    // The last three: full-width look-alikes of "\..", a wildcard in the root, and the drive's volume.
+    // The last four: full-width look-alikes of "\..", a wildcard in the root, and the drive's volume, spelled as
+    // "\\.\" and as "//?/".
     for (const std::wstring& target :
          {std::wstring(), d, d + L"\\", d + L"/", d + L"\\work\\..", std::wstring(L"\\work"), d + L"sub",
           std::wstring(L"sub"), std::wstring(L"c.txt"), d + L"\\work\uFF3C\uFF0E\uFF0E", d + L"\\*.txt",
-          L"\\\\.\\" + d + L"\\work\\..\\..\\" + d}) {
+          L"\\\\.\\" + d + L"\\work\\..\\..\\" + d, L"//?/" + d + L"/work/../../" + d + L"/"}) {
         EXPECT_EQ(testenv::raisedError([&] { ff.folderDelete(target); }), rt::errPathFileAccess) << target;
         EXPECT_EQ(testenv::raisedError([&] { ff.killFiles(target, true); }), rt::errPathFileAccess) << target;
         EXPECT_EQ(testenv::raisedError([&] { ff.fileShredder(target, 1); }), rt::errPathFileAccess) << target;
@@ -229,18 +234,21 @@ TEST_F(FileOperations, DeletesRefuseRootsAndPathsFromTheCurrentFolder) {
 }
 
 TEST_F(FileOperations, FolderDeleteRemovesATreeOrStopsAtAReadOnlyFile) {
-    // The tree named plainly, with a trailing "\", with "/", behind "\\?\" or "\\.\", and by its 8.3 name; its
-    // name holds a blank and a letter of code page 1252.
+    // The tree named plainly, with a trailing "\", with "/", behind "\\?\", "\\.\" or "//?/", and by its 8.3 name;
+    // its name holds a blank and a letter of code page 1252. Its neighbour stays.
     const std::wstring t = at(L"t \u00E9");
     std::wstring slashed = t, shortName(MAX_PATH, L'\0');
     std::replace(slashed.begin(), slashed.end(), L'\\', L'/');
     folders({L"t \u00E9"});
+    file(L"t");
     shortName.resize(GetShortPathNameW(t.c_str(), shortName.data(), MAX_PATH));
-    for (const std::wstring& form : {t, t + L"\\", slashed, L"\\\\?\\" + t, L"\\\\.\\" + t, shortName}) {
+    for (const std::wstring& form :
+         {t, t + L"\\", slashed, L"\\\\?\\" + t, L"\\\\.\\" + t, L"//?/" + slashed, shortName}) {
         folders({L"t \u00E9", L"t \u00E9\\s1", L"t \u00E9\\empty"});
         file(L"t \u00E9\\s1\\b.txt");
         EXPECT_TRUE(ff.folderDelete(form)) << form;
         EXPECT_FALSE(exists(t)) << form;
+        EXPECT_TRUE(exists(at(L"t"))) << form;
     }
 
     folders({L"r", L"r\\s"});
