@@ -1,5 +1,8 @@
 #include "support/FileStatements.h"
 
+#include <shlwapi.h>
+
+#include <algorithm>
 #include <optional>
 
 #include "runtime/Ansi.h"
@@ -25,6 +28,14 @@ std::optional<std::string> searchPattern(const std::wstring& pattern) {
     if (!pattern.empty() && (pattern.back() == L'\\' || pattern.back() == L':'))
         return rt::toAnsiName(pattern + L"*.*");
     return rt::toAnsiName(pattern);
+}
+
+// The system's search also matches a name by its short form ("*.htm" finds
+// "page.html" as PAGE~1.HTM): of a pattern with wildcards, only the names that
+// match it themselves.
+void keepLongNameMatches(std::vector<std::wstring>& names, const std::wstring& mask) {
+    if (!hasWildcard(mask)) return;
+    std::erase_if(names, [&](const std::wstring& name) { return !PathMatchSpecW(name.c_str(), mask.c_str()); });
 }
 
 bool meansNoMatch(DWORD error) {
@@ -56,6 +67,8 @@ std::string ansiFileName(const std::wstring& name, DWORD win32Error) {
     return *ansi;
 }
 
+bool hasWildcard(std::wstring_view name) { return name.find_first_of(L"*?<>\"") != std::wstring_view::npos; }
+
 std::vector<std::wstring> dirEntries(const std::wstring& pattern, uint32_t mask) {
     std::vector<std::wstring> names;
     const std::optional<std::string> searched = searchPattern(pattern);
@@ -81,8 +94,9 @@ std::wstring dir(const std::wstring& pattern, uint32_t mask) {
 
 void kill(const std::wstring& pattern) {
     std::vector<std::wstring> names = dirEntries(pattern, 0);
-    if (names.empty()) rt::raiseStandard(rt::errFileNotFound);
     std::wstring folder = folderOf(pattern);
+    keepLongNameMatches(names, pattern.substr(folder.size()));
+    if (names.empty()) rt::raiseStandard(rt::errFileNotFound);
     for (const std::wstring& name : names)
         if (!DeleteFileA(ansiFileName(folder + name, ERROR_FILE_NOT_FOUND).c_str())) raiseFileError(GetLastError());
 }

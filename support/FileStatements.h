@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace FileStatements {
@@ -33,8 +34,14 @@ std::vector<std::wstring> dirEntries(const std::wstring& pattern, uint32_t mask)
 // The first such name, or "".
 std::wstring dir(const std::wstring& pattern, uint32_t mask);
 
+// True when the name holds "*" or "?", or "<", ">" or '"', which the
+// system's search also takes as wildcards.
+bool hasWildcard(std::wstring_view name);
+
 // Deletes every plain file (not hidden, system or a folder) matching
-// `pattern`; none matching raises 53, a file that cannot go raises.
+// `pattern`; none matching raises 53, a file that cannot go raises. A
+// pattern with wildcards takes only the names that match it themselves, not
+// by their short (8.3) names; a name without any is the file it names.
 void kill(const std::wstring& pattern);
 // Removes an empty folder.
 void rmDir(const std::wstring& folder);

@@ -6,6 +6,7 @@
 
 #include "runtime/Ansi.h"
 #include "runtime/RuntimeError.h"
+#include "support/FileStatements.h"
 
 namespace FullPaths {
 namespace {
@@ -87,9 +88,6 @@ std::wstring verbatimTwin(std::wstring_view deviceRest) {
     return twin;
 }
 
-// "*" and "?", and "<", ">" and '"', which the system's search also takes as wildcards.
-bool hasWildcard(std::wstring_view name) { return name.find_first_of(L"*?<>\"") != std::wstring_view::npos; }
-
 }  // namespace
 
 bool namesBelowRoot(const std::wstring& path) {
@@ -99,7 +97,7 @@ bool namesBelowRoot(const std::wstring& path) {
     if (!root) return false;
     std::vector<std::wstring_view> names = namesLeft(std::wstring_view(path).substr(root));
     // A name with wildcards stands for entries of the folder it is in.
-    size_t folderNames = !names.empty() && hasWildcard(names.back()) ? names.size() - 1 : names.size();
+    size_t folderNames = !names.empty() && FileStatements::hasWildcard(names.back()) ? names.size() - 1 : names.size();
     return folderNames > 0;
 }
 

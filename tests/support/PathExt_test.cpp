@@ -121,16 +121,22 @@ TEST_F(PathQueries, KillFileDeletesOnlyWhatItMayAndSaysSo) {
     EXPECT_EQ(std::make_pair(p.fileExists(at(L"*.tmp")), p.fileExists(at(L"3.txt"))), std::make_pair(false, true));
 }
 
-// The code page's best fit turns names it cannot hold into others: a full-width "\" into "\", a "C" with a circumflex
-// into "C", a letter it lacks into the wildcard "?".
+// The system's search matches short (8.3) names too, and the code page's best fit turns names it cannot hold into
+// others: a full-width "\" into "\", a "C" with a circumflex into "C", a letter it lacks into the wildcard "?".
 TEST_F(PathQueries, KillFileDeletesOnlyTheFilesItNames) {
-    const std::wstring files[] = {L"abc.txt", L"C.txt", L"x\\w.txt", L"sub\\4.tmp", L"\u00E9.txt"};
-    folders({L"x", L"sub"});
+    const std::wstring files[] = {L"m\\page.html", L"m\\keep.htm", L"abc.txt", L"C.txt", L"x\\w.txt", L"sub\\4.tmp",
+                                  L"\u00E9.txt"};
+    folders({L"m", L"x", L"sub"});
+    file(L"m\\page.html");
+    std::wstring shortName(MAX_PATH, L'\0');
+    shortName.resize(GetShortPathNameW(at(L"m\\page.html").c_str(), shortName.data(), MAX_PATH));
+    ASSERT_NE(shortName.find(L'~'), std::wstring::npos) << "no short name to match";
     // The pattern and the files it deletes; no file deleted is a False.
     const std::pair<std::wstring, std::vector<std::wstring>> cases[] = {
         {at(L"\u65E5\u65E5\u65E5.txt"), {}},  {at(L"\u0108.txt"), {}},
         {at(L"x\\\u65E5.txt"), {}},           {at(L"sub\uFF3C4.tmp"), {}},
-        {at(L"\u00E9.txt"), {L"\u00E9.txt"}}};
+        {at(L"m\\*.htm"), {L"m\\keep.htm"}},  {at(L"m\\*.html"), {L"m\\page.html"}},
+        {shortName, {L"m\\page.html"}},       {at(L"\u00E9.txt"), {L"\u00E9.txt"}}};
     for (const auto& [pattern, gone] : cases) {
         for (const auto& kill : {std::function([&] { return p.killFile(pattern); }),
                                  std::function([&] { return cFileFunctions().killFile(pattern); })}) {
