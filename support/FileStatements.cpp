@@ -38,11 +38,11 @@ void keepLongNameMatches(std::vector<std::wstring>& names, const std::wstring& m
     std::erase_if(names, [&](const std::wstring& name) { return !PathMatchSpecW(name.c_str(), mask.c_str()); });
 }
 
+}  // namespace
+
 bool meansNoMatch(DWORD error) {
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_NO_MORE_FILES;
 }
-
-}  // namespace
 
 void raiseFileError(DWORD win32Error) {
     switch (win32Error) {

@@ -34,6 +34,10 @@ std::vector<std::wstring> dirEntries(const std::wstring& pattern, uint32_t mask)
 // The first such name, or "".
 std::wstring dir(const std::wstring& pattern, uint32_t mask);
 
+// True for the errors of a search that found nothing (no match, no such
+// folder), as against one that could not search.
+bool meansNoMatch(DWORD win32Error);
+
 // True when the name holds "*" or "?", or "<", ">" or '"', which the
 // system's search also takes as wildcards.
 bool hasWildcard(std::wstring_view name);

@@ -4,7 +4,10 @@
 // of a folder's files and folders. The object keeps nothing between calls.
 // The walks never go into a junction or a symbolic link to a folder: such a
 // link is listed as the folder it is, and a tree delete removes the link
-// itself (when the system can tell it is one), never what it points to.
+// itself (when the system can tell it is one), never what it points to. A link
+// given as the folder itself is the folder the caller named: the listings
+// and killFiles take the files of the folder it leads to (folderDelete still
+// removes only the link).
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -53,8 +56,9 @@ public:
     // As cPathExt::killFile.
     bool killFile(const std::wstring& sFile, bool bWriteProtect = false, bool bHidden = false);
     // Deletes every file of the folder or its tree (folders stay); False when
-    // any could not be deleted. A folder that is not given as a full path
-    // below a root raises 75 before anything goes.
+    // any could not be deleted, or when a folder of the walk could not be
+    // searched (its files stay; the others still go). A folder that is not
+    // given as a full path below a root raises 75 before anything goes.
     bool killFiles(const std::wstring& sFolder, bool bSubFolders = false, bool bWriteProtect = false,
                    bool bHidden = false);
 
@@ -65,12 +69,14 @@ private:
         int32_t lMatch = -1;  // a name is taken when its match (-1) or mismatch (0) equals this
         int32_t lFound = 0;
         int32_t lScanned = 0;
+        int32_t lUnread = 0;  // folders that are there but could not be searched
         std::wstring sFileMask;
         std::wstring sFolderMask;
         std::wstring sStartFolder;
     };
 
     static bool fileExistsInternal(const std::wstring& sFile);
+    static tFindInfo startSearch(const std::wstring& sFolder, bool bSubFolders);
     std::vector<std::wstring> findFiles(tFindInfo& info, const std::wstring& folder);
     std::vector<std::wstring> findFolders(tFindInfo& info, const std::wstring& folder);
     static bool matchesMask(const tFindInfo& info, const std::wstring& name, const std::wstring& mask);

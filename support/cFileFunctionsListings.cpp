@@ -7,6 +7,7 @@
 
 #include "runtime/Ansi.h"
 #include "runtime/Handles.h"
+#include "support/FileStatements.h"
 #include "support/FolderLinks.h"
 #include "support/FullPaths.h"
 #include "support/cFileFunctions.h"
@@ -16,16 +17,19 @@ namespace {
 
 // Calls `visit`(name, attributes) for each entry of `folder` (ending in "\"
 // or empty), "." and ".." included, in the order the platform gives them.
+// False when the folder is there but cannot be searched (a path too long for
+// the search, say).
 template <typename Visit>
-void forEachEntry(const std::wstring& folder, Visit visit) {
+bool forEachEntry(const std::wstring& folder, Visit visit) {
     const std::optional<std::string> pattern = rt::toAnsiName(folder + L"*.*");
-    if (!pattern) return;
+    if (!pattern) return true;  // names nothing
     WIN32_FIND_DATAA found{};
     rt::unique_hfind find = rt::findHandle(FindFirstFileA(pattern->c_str(), &found));
-    if (!find) return;
+    if (!find) return FileStatements::meansNoMatch(GetLastError());
     do {
         visit(rt::fromAnsiBuffer(found.cFileName, sizeof found.cFileName), found.dwFileAttributes);
     } while (FindNextFileA(find.get(), &found));
+    return true;
 }
 
 bool isFolder(DWORD attributes) { return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
@@ -42,35 +46,40 @@ void append(std::vector<std::wstring>& to, std::vector<std::wstring>&& more) {
 
 }  // namespace
 
-std::vector<std::wstring> cFileFunctions::getFilesInFolder(const std::wstring& sFolder,
-                                                           const std::wstring& sFileNameExt, bool bSubFolders) {
+cFileFunctions::tFindInfo cFileFunctions::startSearch(const std::wstring& sFolder, bool bSubFolders) {
     tFindInfo info;
     info.bSubFolders = bSubFolders;
     info.sStartFolder = cPathExt().normalizePath(sFolder);
+    return info;
+}
+
+std::vector<std::wstring> cFileFunctions::getFilesInFolder(const std::wstring& sFolder,
+                                                           const std::wstring& sFileNameExt, bool bSubFolders) {
+    tFindInfo info = startSearch(sFolder, bSubFolders);
     info.sFileMask = sFileNameExt;
     return findFiles(info, info.sStartFolder);
 }
 
 std::vector<std::wstring> cFileFunctions::getFolders(const std::wstring& sFolder, const std::wstring& sFolderMask,
                                                      bool bSubFolders) {
-    tFindInfo info;
-    info.bSubFolders = bSubFolders;
-    info.sStartFolder = cPathExt().normalizePath(sFolder);
+    tFindInfo info = startSearch(sFolder, bSubFolders);
     info.sFolderMask = sFolderMask;
     return findFolders(info, info.sStartFolder);
 }
 
 bool cFileFunctions::killFiles(const std::wstring& sFolder, bool bSubFolders, bool bWriteProtect, bool bHidden) {
     FullPaths::requireBelowRoot(sFolder);
+    tFindInfo info = startSearch(sFolder, bSubFolders);
+    info.sFileMask = L"*.*";
     bool ok = true;
-    for (const std::wstring& file : getFilesInFolder(sFolder, L"*.*", bSubFolders))
+    for (const std::wstring& file : findFiles(info, info.sStartFolder))
         if (!killFile(file, bWriteProtect, bHidden)) ok = false;
-    return ok;
+    return ok && info.lUnread == 0;  // the files of a folder that could not be read are still there
 }
 
 std::vector<std::wstring> cFileFunctions::findFiles(tFindInfo& info, const std::wstring& folder) {
     std::vector<std::wstring> files;
-    forEachEntry(folder, [&](const std::wstring& name, DWORD attributes) {
+    info.lUnread += !forEachEntry(folder, [&](const std::wstring& name, DWORD attributes) {
         ++info.lScanned;
         if (!isFolder(attributes)) {
             if (matchesMask(info, name, info.sFileMask)) {
@@ -86,7 +95,7 @@ std::vector<std::wstring> cFileFunctions::findFiles(tFindInfo& info, const std::
 
 std::vector<std::wstring> cFileFunctions::findFolders(tFindInfo& info, const std::wstring& folder) {
     std::vector<std::wstring> folders;
-    forEachEntry(folder, [&](const std::wstring& name, DWORD attributes) {
+    info.lUnread += !forEachEntry(folder, [&](const std::wstring& name, DWORD attributes) {
         ++info.lScanned;
         if (!isFolder(attributes) || name[0] == L'.') return;
         if (matchesMask(info, name, info.sFolderMask)) {

@@ -270,6 +270,18 @@ TEST_F(FolderListings, FilesByMaskAndFoldersInTheFolderOrItsTree) {
     EXPECT_EQ(ff.getFolders(tree, L"d*", true), under({L"sub\\deep"}));
 }
 
+// A folder past MAX_PATH is there, but the search cannot read it: its file stays, and that is no success.
+TEST_F(FolderListings, KillFilesFailsWhenAFolderOfTheTreeCannotBeSearched) {
+    const std::wstring deep = in(L"sub\\" + std::wstring(150, L'd')), deeper = deep + L"\\" + std::wstring(150, L'e');
+    ASSERT_GT(deeper.size(), size_t{MAX_PATH});
+    for (const std::wstring& folder : {deep, deeper}) CreateDirectoryW((L"\\\\?\\" + folder).c_str(), nullptr);
+    ASSERT_TRUE(testenv::writeFile(L"\\\\?\\" + deeper + L"\\far.txt", "x"));
+    SetFileAttributesW(in(L"h.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_FALSE(ff.killFiles(tree, true));
+    EXPECT_EQ(ff.getFilesInFolder(tree, L"*.*", true), Paths{});  // the others went
+    EXPECT_TRUE(exists(L"\\\\?\\" + deeper + L"\\far.txt"));
+}
+
 // Wine makes no junctions; a Unix symbolic link to a folder is what it shows
 // as one (a folder with the reparse-point bit).
 TEST_F(FolderListings, WalksDoNotFollowLinksToFolders) {
