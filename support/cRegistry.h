@@ -56,15 +56,18 @@ public:
     // Registers a file type: extension, class, description, the verbs open
     // (always), print, install and new, and the icon (index above -1), each
     // value under HKEY_CLASSES_ROOT and HKEY_LOCAL_MACHINE\SOFTWARE\Classes.
-    // The first failing write raises; the location is left where the last
-    // write put it.
+    // A class name or extension that is empty or holds "\" (or a class name
+    // the code page does not hold) raises 5 before anything is written; the
+    // first failing write raises; the location is left where the last write
+    // put it.
     void CreateEXEAssociation(const std::wstring& sExePath, const std::wstring& sClassName,
                               const std::wstring& sClassDescription, const std::wstring& sAssociation,
                               const std::wstring& sOpenMenuText, bool bSupportPrint, const std::wstring& sPrintMenuText,
                               bool bSupportNew, const std::wstring& sNewMenuText, bool bSupportInstall,
                               const std::wstring& sInstallMenuText, int32_t lDefaultIconIndex);
     // Adds verbs to a class that exists at the current ClassKey, from the
-    // items read as triples Name, Text, Command; failed writes are skipped.
+    // items read as triples Name, Text, Command; failed writes are skipped,
+    // and so is a triple whose name is empty or holds "\".
     void CreateAdditionalEXEAssociations(const std::wstring& sClassName, const rt::VariantList& vItems = {});
 
     // Reads the value at the current location by its stored type (Default when

@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "runtime/Ansi.h"
 #include "runtime/RuntimeError.h"
 #include "support/RegistryKeys.h"
 #include "support/cRegistry.h"
@@ -36,6 +37,11 @@ std::wstring quotedPath(const std::wstring& sExePath) {
 std::wstring orDefault(const std::wstring& text, const std::wstring& fallback) {
     return text.empty() ? fallback : text;
 }
+
+// A name that stays one key: not empty and without "\", which would put its
+// writes in another key (the class's own default verb, its open command, the
+// root of the classes).
+bool isOneKeyName(const std::wstring& name) { return !name.empty() && name.find(L'\\') == std::wstring::npos; }
 
 rt::RuntimeError associationError(int32_t number, const wchar_t* description) {
     return rt::RuntimeError(number, RegistryKeys::registrySource(), description);
@@ -78,6 +84,10 @@ void cRegistry::CreateEXEAssociation(const std::wstring& sExePath, const std::ws
                                      const std::wstring& sPrintMenuText, bool bSupportNew,
                                      const std::wstring& sNewMenuText, bool bSupportInstall,
                                      const std::wstring& sInstallMenuText, int32_t lDefaultIconIndex) {
+    // The class name is also written as the extension's value: one the code
+    // page does not hold would send the extension to another class.
+    if (!isOneKeyName(sClassName) || !isOneKeyName(sAssociation) || !rt::toAnsiName(sClassName))
+        rt::raiseStandard(rt::errInvalidCall);
     const std::wstring exe = quotedPath(sExePath);
     sectionKey_ = L"." + sAssociation;
     valueType_ = REG_SZ;
@@ -108,10 +118,11 @@ void cRegistry::CreateAdditionalEXEAssociations(const std::wstring& sClassName, 
     if (!KeyExists())
         throw associationError(errNoClass, L"Error - attempt to create additional associations before class defined.");
     for (size_t i = 0; i < vItems.size(); i += 3) {
-        // A verb name that is not text would put its writes at the wrong key:
-        // its triple is skipped; a menu text or command that is not text is
-        // skipped alone.
+        // A verb name that is not text, or not one key name, would put its
+        // writes at the wrong key: its triple is skipped; a menu text or
+        // command that is not text is skipped alone.
         std::optional<std::wstring> name = textOf(vItems[i]);
-        if (name) writeVerb(sClassName, *name, textOf(vItems[i + 1]), textOf(vItems[i + 2]), true);
+        if (name && isOneKeyName(*name))
+            writeVerb(sClassName, *name, textOf(vItems[i + 1]), textOf(vItems[i + 2]), true);
     }
 }

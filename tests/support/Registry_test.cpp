@@ -245,4 +245,30 @@ TEST_F(Registry, AdditionalVerbsNeedTriplesAndTheClassAtTheCurrentRoot) {
     EXPECT_EQ(classValue(cls + "\\shell\\edit\\command"), sz("notepad \"%1\""));
     EXPECT_FALSE(classValue(cls + "\\shell\\bad"));  // a menu text that is not text is skipped alone
     EXPECT_EQ(classValue(cls + "\\shell\\bad\\command"), sz("x"));
+    // A verb named "" or with a "\" would write into the class's default verb or its open command: skipped.
+    r.ClassKey(HKEY_CLASSES_ROOT_ID);  // the writes leave it at the other root
+    EXPECT_EQ(raised({L"", L"&Empty", L"empty", L"open\\command", L"&Open", L"open"}), 0);
+    EXPECT_FALSE(classValue(cls + "\\shell"));
+    EXPECT_EQ(classValue(cls + "\\shell\\open\\command"), sz("\"C:\\x.exe\" \"%1\""));
+}
+
+// An empty class name or extension, or one with a "\", would write elsewhere (the root of the classes, another
+// extension's class): refused before anything is written.
+TEST_F(Registry, AssociationNamesMustBeOneKeyEach) {
+    testenv::regStore(HKEY_CLASSES_ROOT, "." + ext, "", sz("keep"));
+    const auto rootBefore = testenv::regStored(HKEY_CLASSES_ROOT, "", "");
+    const std::pair<std::wstring, std::wstring> names[] = {
+        {L"", wide(ext)}, {wide(cls) + L"\\x", wide(ext)}, {L"\u0108", wide(ext)}, {wide(cls), L""},
+        {wide(cls), wide(ext) + L"\\x"}};
+    for (const auto& [className, extension] : names) {
+        EXPECT_EQ(testenv::raisedError([&] {
+                      cRegistry().CreateEXEAssociation(L"C:\\x.exe", className, L"lost", extension, L"", false, L"",
+                                                       false, L"", false, L"", -1);
+                  }),
+                  rt::errInvalidCall)
+            << className << L" " << extension;
+        EXPECT_EQ(classValue("." + ext), sz("keep"));
+        EXPECT_EQ(testenv::regStored(HKEY_CLASSES_ROOT, "", ""), rootBefore);
+        EXPECT_FALSE(classValue(cls));
+    }
 }
