@@ -42,9 +42,12 @@ void clearReadOnly(const std::wstring& file) {
         setAttr(file, FILE_ATTRIBUTE_ARCHIVE);
 }
 
-void writeBytes(HANDLE file, const Bytes& bytes) {
+// False when the system refuses the write or takes only part of it (a full drive, say).
+bool writeBytes(HANDLE file, const Bytes& bytes) {
     DWORD written = 0;
-    if (!bytes.empty()) WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    return bytes.empty() ||
+           (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+            written == bytes.size());
 }
 
 bool moveTo(HANDLE file, int64_t position) {
@@ -64,16 +67,16 @@ bool cutEnd(HANDLE file, int32_t bytes) {
 }
 
 // One pass from the start: each whole block as `block`() gives it, then the
-// rest filled with `restValue`, then back to the start. False when the start
-// cannot be reached again: a next pass would write past the end.
+// rest filled with `restValue`, then back to the start. False when a write
+// fails or falls short (what it was to cover may still hold the old bytes),
+// or when the start cannot be reached again: a next pass would write past the end.
 template <typename Block, typename AfterBlock>
 bool shredPass(HANDLE file, int64_t blocks, DWORD rest, Block block, uint8_t restValue, AfterBlock afterBlock) {
     for (int64_t i = 0; i < blocks; ++i) {
-        writeBytes(file, block());
+        if (!writeBytes(file, block())) return false;
         afterBlock();
     }
-    writeBytes(file, Bytes(rest, restValue));
-    return moveTo(file, 0);
+    return writeBytes(file, Bytes(rest, restValue)) && moveTo(file, 0);
 }
 
 // A link to a folder goes only when the system confirms that it is one:

@@ -28,9 +28,9 @@ public:
     // Overwrites the file lCount times with three fixed passes and then
     // lCount times with random bytes, and deletes it. A read-only file is
     // made writable first; False when the file cannot be opened alone, or
-    // when a pass cannot go back to its start (the passes stop there and the
-    // file still goes); a missing file raises 53, a name that is not a full
-    // path 75.
+    // when a write fails or falls short (a full drive, say) or a pass cannot
+    // go back to its start (the passes stop there and the file still goes); a
+    // missing file raises 53, a name that is not a full path 75.
     bool fileShredder(const std::wstring& sFile, int32_t lCount);
     // Cuts lBytes off the end of the file (all of it when it is shorter), at
     // any size; False when it is missing or cannot be opened, or when the new

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 #include "Scratch.h"
@@ -152,6 +153,24 @@ TEST_F(FileOperations, ShredderOverwritesBlockByBlockAndDeletes) {
         DeleteFileW(at(L"s.bin").c_str());
         DeleteFileW(at(L"seen.bin").c_str());
     }
+}
+
+// On the suite's drive of 2 MiB the passes over a file of 4 MiB cannot all be
+// written: the overwrite stops where the drive is full, and that is no success.
+TEST_F(FileOperations, ShredderFailsWhenTheDriveIsFull) {
+    const char* folder = std::getenv("TW_FULL_DRIVE");
+    if (!folder) GTEST_SKIP() << "no small drive of the suite's own (TW_FULL_DRIVE) to fill";
+    ScratchDrive small(testenv::windowsPath(rt::fromAnsi(folder)), L"");
+    if (!small.made()) GTEST_SKIP() << "no test prefix to give a drive letter";
+    const std::wstring file = small.drive + L"\\f.bin", seen = small.drive + L"\\seen.bin";
+    constexpr int64_t gap = 4 << 20;
+    ASSERT_TRUE(sparseFileAt(file, gap, "SECRET"));
+    CreateHardLinkW(seen.c_str(), file.c_str(), nullptr);  // keeps the bytes after the delete
+    EXPECT_FALSE(ff.fileShredder(file, 1));
+    EXPECT_FALSE(exists(file));
+    // The writes that fitted cover the start; the end was never reached.
+    EXPECT_EQ(testenv::readFile(seen).substr(gap), "SECRET");
+    for (const std::wstring& name : {file, seen}) DeleteFileW(name.c_str());
 }
 
 TEST_F(FileOperations, TrimCutsTheEndOrAllOfAShorterFile) {

@@ -21,13 +21,17 @@ struct Scratch : ::testing::Test {
     // `gap` bytes that take no room on disk, then `tail`; false (and no file)
     // where the file system will not leave the gap out.
     bool sparseFile(const std::wstring& name, int64_t gap, const std::string& tail) const {
-        HANDLE h = CreateFileW(at(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        return sparseFileAt(at(name), gap, tail);
+    }
+    // The same at any path, on any drive.
+    static bool sparseFileAt(const std::wstring& path, int64_t gap, const std::string& tail) {
+        HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         DWORD n = 0;
         bool sparse = DeviceIoControl(h, FSCTL_SET_SPARSE, nullptr, 0, nullptr, 0, &n, nullptr) &&
                       SetFilePointerEx(h, LARGE_INTEGER{.QuadPart = gap}, nullptr, FILE_BEGIN) &&
                       WriteFile(h, tail.data(), DWORD(tail.size()), &n, nullptr);
         CloseHandle(h);
-        if (!sparse) DeleteFileW(at(name).c_str());
+        if (!sparse) DeleteFileW(path.c_str());
         return sparse;
     }
     int64_t fileSize(const std::wstring& name) const {
