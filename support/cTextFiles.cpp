@@ -210,6 +210,9 @@ bool cTextFiles::writeLine(const std::wstring& sFile, int32_t lLine, const std::
         writeWithEmptyLines(sFile, {}, int64_t{lLine} - 1, line);
         return true;
     }
+    // Wine renames over a read-only file as over any other: refused here, as
+    // Windows' rename would, before anything is staged.
+    if (FileStatements::getAttr(sFile) & FILE_ATTRIBUTE_READONLY) raiseFileError(ERROR_ACCESS_DENIED);
     std::wstring temp = tempFileBeside(sFile);
     TempFileGuard guard(rt::toAnsi(temp));
     int32_t lines = 0;

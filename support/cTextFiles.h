@@ -40,8 +40,9 @@ public:
     // once the new content is complete; on any failure it stays as it was,
     // the temporary file is removed and the error is raised. The rewritten
     // file keeps the original's hidden and system attributes and is marked
-    // archive, as a changed file; a read-only one raises 75. A file that
-    // would grow beyond 2^31 - 1 bytes raises 61 (disk full).
+    // archive, as a changed file; a read-only one raises 75 before anything
+    // is staged. A file that would grow beyond 2^31 - 1 bytes raises 61
+    // (disk full).
     bool writeLine(const std::wstring& sFile, int32_t lLine, const std::wstring& sLine);
 
 private:

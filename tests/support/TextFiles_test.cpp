@@ -120,19 +120,20 @@ TEST_F(TextFiles, ReadFileAppendLineAndWriteFile) {
 
 // The original must survive a failed rewrite, and no temporary file may stay.
 TEST_F(TextFiles, FailedWriteLineKeepsTheOriginal) {
-    // The share mode of a second handle held open on the original, its attributes, the error.
-    const std::tuple<DWORD, DWORD, int32_t> cases[] = {
+    // The share mode of a second handle held open on the original (none: no
+    // other handle), its attributes, the error.
+    const std::tuple<std::optional<DWORD>, DWORD, int32_t> cases[] = {
         {0, FILE_ATTRIBUTE_NORMAL, rt::errPermissionDenied},  // the original cannot be read
-        {FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, FILE_ATTRIBUTE_READONLY, rt::errPathFileAccess}};
+        {std::nullopt, FILE_ATTRIBUTE_READONLY, rt::errPathFileAccess}};
     for (const auto& [share, attributes, error] : cases) {
         writeFile(txt, "keep\r\nme");
         SetFileAttributesW(txt.c_str(), attributes);
-        HANDLE held = lock(L"t.txt", share);
-        EXPECT_EQ(testenv::raisedError([&] { tf.writeLine(txt, 1, L"lost"); }), error) << share;
-        CloseHandle(held);
+        HANDLE held = share ? lock(L"t.txt", *share) : INVALID_HANDLE_VALUE;
+        EXPECT_EQ(testenv::raisedError([&] { tf.writeLine(txt, 1, L"lost"); }), error) << attributes;
+        if (share) CloseHandle(held);
         SetFileAttributesW(txt.c_str(), FILE_ATTRIBUTE_NORMAL);
-        EXPECT_EQ(readFile(txt), "keep\r\nme") << share;
-        EXPECT_FALSE(cPathExt().fileExists(at(L"txt*.tmp"))) << share;  // a rewrite is staged beside the file
+        EXPECT_EQ(readFile(txt), "keep\r\nme") << attributes;
+        EXPECT_FALSE(cPathExt().fileExists(at(L"txt*.tmp"))) << attributes;  // a rewrite is staged beside the file
     }
     EXPECT_TRUE(tf.writeLine(txt, 2, L"changed"));
     EXPECT_FALSE(cPathExt().fileExists(at(L"txt*.tmp")));
