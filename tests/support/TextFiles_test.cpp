@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "Scratch.h"
+#include "common/WineUnix.h"
 #include "runtime/Ansi.h"
 #include "support/RewrittenFile.h"
 #include "support/cPathExt.h"
@@ -25,6 +26,16 @@ struct TextFiles : Scratch {
         if (content) writeFile(txt, *content);
     }
 };
+
+// Gives `folder` the Unix mode `mode`. Wine hands back no process to wait
+// on: the shell marks chmod's end with a file.
+bool chmodFolder(const std::wstring& folder, const std::string& mode) {
+    const std::wstring done = folder + L".done";
+    const std::string command =
+        "chmod " + mode + " '" + testenv::unixPath(folder) + "' && touch '" + testenv::unixPath(done) + "'";
+    return testenv::startUnix(L"/bin/sh", "-c \"" + command + "\"") &&
+           testenv::pumpUntil([&] { return DeleteFileW(done.c_str()); }, 10000);
+}
 
 }  // namespace
 
@@ -137,4 +148,20 @@ TEST_F(TextFiles, FailedWriteLineKeepsTheOriginal) {
     }
     EXPECT_TRUE(tf.writeLine(txt, 2, L"changed"));
     EXPECT_FALSE(cPathExt().fileExists(at(L"txt*.tmp")));
+}
+
+// A folder that can be entered but not listed (0333): the directory match
+// misses the file in it, which must stay whole. Root lists it all the same;
+// a test entry of its own runs this case without root's capabilities.
+TEST_F(TextFiles, WriteLineNeverMakesAnewAFileItCannotSee) {
+    folders({L"drop"});
+    const std::wstring lines = at(L"drop\\lines.txt");
+    writeFile(lines, "a\r\nb\r\nc\r\n");
+    ASSERT_TRUE(chmodFolder(at(L"drop"), "333"));
+    const bool listed = cPathExt().fileExists(lines);
+    const int32_t error = listed ? 0 : testenv::raisedError([&] { tf.writeLine(lines, 3, L"X"); });
+    ASSERT_TRUE(chmodFolder(at(L"drop"), "755"));  // listed again, for the cleanup
+    if (listed) GTEST_SKIP() << "this process lists a folder without read permission (root)";
+    EXPECT_EQ(error, 75);
+    EXPECT_EQ(readFile(lines), "a\r\nb\r\nc\r\n");
 }
