@@ -99,13 +99,14 @@ void writeEmptyLines(HANDLE h, uint64_t emptyLines) {
     }
 }
 
-// Makes the file anew from `head`, `emptyLines` empty lines (none when 0 or
-// less) and `tail`. A file that would outgrow the runtime's positions is
-// refused as a full disk before anything is made.
-void writeWithEmptyLines(const std::wstring& name, std::string_view head, int64_t emptyLines, std::string_view tail) {
+// Writes the file, opened with `disposition`, from `head`, `emptyLines` empty
+// lines (none when 0 or less) and `tail`. A file that would outgrow the
+// runtime's positions is refused as a full disk before anything is made.
+void writeWithEmptyLines(const std::wstring& name, DWORD disposition, std::string_view head, int64_t emptyLines,
+                         std::string_view tail) {
     const uint64_t lines = emptyLines > 0 ? static_cast<uint64_t>(emptyLines) : 0;
     if (head.size() + 2 * lines + tail.size() > kLargestFile) raiseFileError(ERROR_DISK_FULL);
-    rt::unique_hfile f = openForWriting(name, CREATE_ALWAYS);
+    rt::unique_hfile f = openForWriting(name, disposition);
     writeBytes(f.get(), head);
     writeEmptyLines(f.get(), lines);
     writeBytes(f.get(), tail);
@@ -207,17 +208,22 @@ bool cTextFiles::writeFile(const std::wstring& sFile, const std::wstring& sConte
 bool cTextFiles::writeLine(const std::wstring& sFile, int32_t lLine, const std::wstring& sLine) {
     const std::string line = rt::toAnsi(sLine) + kCrLf;
     if (!textFileExists(sFile)) {
-        writeWithEmptyLines(sFile, {}, int64_t{lLine} - 1, line);
+        // The match misses a file in a folder that cannot be listed, and one
+        // made since: only a file really missing is made, never one emptied.
+        writeWithEmptyLines(sFile, CREATE_NEW, {}, int64_t{lLine} - 1, line);
         return true;
     }
+    // Wine renames over a read-only file as over any other: refused here, as
+    // Windows' rename would, before anything is staged.
+    if (FileStatements::getAttr(sFile) & FILE_ATTRIBUTE_READONLY) raiseFileError(ERROR_ACCESS_DENIED);
     std::wstring temp = tempFileBeside(sFile);
     TempFileGuard guard(rt::toAnsi(temp));
     int32_t lines = 0;
     const std::string rewritten = rewrittenLines(sFile, lLine, line, lines);
     if (lines < lLine)
-        writeWithEmptyLines(temp, rewritten, lLine - 1 - lines, line);
+        writeWithEmptyLines(temp, CREATE_ALWAYS, rewritten, lLine - 1 - lines, line);
     else
-        writeWithEmptyLines(temp, rewritten, 0, {});
+        writeWithEmptyLines(temp, CREATE_ALWAYS, rewritten, 0, {});
     keepAttributes(sFile, temp);
     replaceFile(temp, sFile);
     return true;

@@ -40,8 +40,11 @@ public:
     // once the new content is complete; on any failure it stays as it was,
     // the temporary file is removed and the error is raised. The rewritten
     // file keeps the original's hidden and system attributes and is marked
-    // archive, as a changed file; a read-only one raises 75. A file that
-    // would grow beyond 2^31 - 1 bytes raises 61 (disk full).
+    // archive, as a changed file; a read-only one raises 75 before anything
+    // is staged. A file that would grow beyond 2^31 - 1 bytes raises 61
+    // (disk full). A file the directory match does not show is made only
+    // when it is really missing: one there all the same (in a folder that
+    // cannot be listed, or made meanwhile) raises 75 and stays whole.
     bool writeLine(const std::wstring& sFile, int32_t lLine, const std::wstring& sLine);
 
 private:

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "Scratch.h"
+#include "common/WineUnix.h"
 #include "runtime/Ansi.h"
 #include "support/RewrittenFile.h"
 #include "support/cPathExt.h"
@@ -25,6 +26,16 @@ struct TextFiles : Scratch {
         if (content) writeFile(txt, *content);
     }
 };
+
+// Gives `folder` the Unix mode `mode`. Wine hands back no process to wait
+// on: the shell marks chmod's end with a file.
+bool chmodFolder(const std::wstring& folder, const std::string& mode) {
+    const std::wstring done = folder + L".done";
+    const std::string command =
+        "chmod " + mode + " '" + testenv::unixPath(folder) + "' && touch '" + testenv::unixPath(done) + "'";
+    return testenv::startUnix(L"/bin/sh", "-c \"" + command + "\"") &&
+           testenv::pumpUntil([&] { return DeleteFileW(done.c_str()); }, 10000);
+}
 
 }  // namespace
 
@@ -138,20 +149,37 @@ TEST_F(TextFiles, ReadFileAppendLineAndWriteFile) {
 
 // The original must survive a failed rewrite, and no temporary file may stay.
 TEST_F(TextFiles, FailedWriteLineKeepsTheOriginal) {
-    // The share mode of a second handle held open on the original, its attributes, the error.
-    const std::tuple<DWORD, DWORD, int32_t> cases[] = {
+    // The share mode of a second handle held open on the original (none: no
+    // other handle), its attributes, the error.
+    const std::tuple<std::optional<DWORD>, DWORD, int32_t> cases[] = {
         {0, FILE_ATTRIBUTE_NORMAL, rt::errPermissionDenied},  // the original cannot be read
-        {FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, FILE_ATTRIBUTE_READONLY, rt::errPathFileAccess}};
+        {std::nullopt, FILE_ATTRIBUTE_READONLY, rt::errPathFileAccess}};
     for (const auto& [share, attributes, error] : cases) {
         writeFile(txt, "keep\r\nme");
         SetFileAttributesW(txt.c_str(), attributes);
-        HANDLE held = lock(L"t.txt", share);
-        EXPECT_EQ(testenv::raisedError([&] { tf.writeLine(txt, 1, L"lost"); }), error) << share;
-        CloseHandle(held);
+        HANDLE held = share ? lock(L"t.txt", *share) : INVALID_HANDLE_VALUE;
+        EXPECT_EQ(testenv::raisedError([&] { tf.writeLine(txt, 1, L"lost"); }), error) << attributes;
+        if (share) CloseHandle(held);
         SetFileAttributesW(txt.c_str(), FILE_ATTRIBUTE_NORMAL);
-        EXPECT_EQ(readFile(txt), "keep\r\nme") << share;
-        EXPECT_FALSE(cPathExt().fileExists(at(L"txt*.tmp"))) << share;  // a rewrite is staged beside the file
+        EXPECT_EQ(readFile(txt), "keep\r\nme") << attributes;
+        EXPECT_FALSE(cPathExt().fileExists(at(L"txt*.tmp"))) << attributes;  // a rewrite is staged beside the file
     }
     EXPECT_TRUE(tf.writeLine(txt, 2, L"changed"));
     EXPECT_FALSE(cPathExt().fileExists(at(L"txt*.tmp")));
+}
+
+// A folder that can be entered but not listed (0333): the directory match
+// misses the file in it, which must stay whole. Root lists it all the same;
+// a test entry of its own runs this case without root's capabilities.
+TEST_F(TextFiles, WriteLineNeverMakesAnewAFileItCannotSee) {
+    folders({L"drop"});
+    const std::wstring lines = at(L"drop\\lines.txt");
+    writeFile(lines, "a\r\nb\r\nc\r\n");
+    ASSERT_TRUE(chmodFolder(at(L"drop"), "333"));
+    const bool listed = cPathExt().fileExists(lines);
+    const int32_t error = listed ? 0 : testenv::raisedError([&] { tf.writeLine(lines, 3, L"X"); });
+    ASSERT_TRUE(chmodFolder(at(L"drop"), "755"));  // listed again, for the cleanup
+    if (listed) GTEST_SKIP() << "this process lists a folder without read permission (root)";
+    EXPECT_EQ(error, 75);
+    EXPECT_EQ(readFile(lines), "a\r\nb\r\nc\r\n");
 }
