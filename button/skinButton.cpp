@@ -65,8 +65,7 @@ void skinButton::ButtonType(int32_t newValue) {
         UserControl::Font()->setBold(true);
         fontChanged();
     } else if (newValue == 11 && s_.refreshOn) {
-        getParentPic();
-        if (!hwnd()) return;
+        if (!getParentPic()) return;
     }
     resizeHandling();
     PropertyChanged(L"BTYPE");
@@ -215,8 +214,7 @@ void skinButton::DisableRefresh() { s_.refreshOn = false; }
 void skinButton::Refresh() {
     rt::EventScope hold;  // see getParentPic
     if (s_.ButtonType == 11) {
-        getParentPic();
-        if (!hwnd()) return;
+        if (!getParentPic()) return;
     }
     setColors();
     calcTextRects();
@@ -282,8 +280,7 @@ void skinButton::UserControl_WriteProperties(rt::PropertyBag& bag) { ButtonPersi
 void skinButton::UserControl_Show() {
     if (s_.ButtonType == 11) {
         prepareCaptureSurface();
-        getParentPic();
-        if (!hwnd()) return;
+        if (!getParentPic()) return;
     }
     s_.refreshOn = true;
     setColors();
@@ -329,8 +326,7 @@ bool skinButton::captureAtFirstSize() {
     if (!captureOnSize_ || s_.ButtonType != 11 || s_.Wi <= 0 || s_.He <= 0) return true;
     captureOnSize_ = false;
     makeCaptureSurface();
-    getParentPic();
-    return hwnd() != nullptr;
+    return getParentPic();
 }
 
 void skinButton::makeCaptureSurface() {
@@ -351,11 +347,11 @@ void skinButton::releaseCaptureSurface() {
 // Copies what the parent shows behind the button: the button gets out of the
 // way for a moment (height 0) and the parent repaints that place. The copy
 // comes from the button's real position in pixels. The events handled
-// meanwhile may take the window away: then nothing is copied. They may also
-// unload the button's form: ButtonType and Refresh count as an event (and a
-// form's Show of its controls does), so that the form's controls are
-// released only once such a call is over.
-void skinButton::getParentPic() {
+// meanwhile may take the window away: then nothing is copied, and the result
+// is False. They may also unload the button's form: ButtonType and Refresh
+// count as an event (and a form's Show of its controls does), so that the
+// form's controls are released only once such a call is over.
+bool skinButton::getParentPic() {
     s_.capturing = true;
     ignoringErrors([&] { setHeight(0); });
     ignoringErrors([&] { rt::DoEvents(); });
@@ -368,6 +364,7 @@ void skinButton::getParentPic() {
         ignoringErrors([&] { setHeight(s_.He); });
     }
     s_.capturing = false;
+    return hwnd() != nullptr;
 }
 
 // ---- input ----

@@ -145,7 +145,7 @@ private:
     void prepareCaptureSurface();
     bool captureAtFirstSize();
     void makeCaptureSurface();
-    void getParentPic();
+    bool getParentPic();  // false when the window went meanwhile
     void releaseCaptureSurface();
     bool isMouseOver() const;
     void clickWhenLeft();
