@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace rt {
@@ -25,9 +26,23 @@ std::wstring fromAnsi(std::string_view bytes) {
 }
 
 std::optional<std::string> toAnsiName(std::wstring_view name) {
+    if (name.find(L'\0') != std::wstring_view::npos) return std::nullopt;
     std::string ansi = toAnsi(name);
     if (fromAnsi(ansi) != name) return std::nullopt;
     return ansi;
+}
+
+std::optional<std::string> toAnsiNameList(std::wstring_view names) {
+    std::string list;
+    for (size_t at = 0;;) {
+        const size_t end = std::min(names.find(L'\0', at), names.size());
+        const std::optional<std::string> name = toAnsiName(names.substr(at, end - at));
+        if (!name) return std::nullopt;
+        list += *name;
+        if (end == names.size()) return list;
+        list += '\0';
+        at = end + 1;
+    }
 }
 
 std::wstring fromAnsiBuffer(const char* buffer, size_t capacity) {

@@ -52,7 +52,7 @@ std::wstring addDoubleNull(std::wstring& s) {
 bool succeeds(Request request) {
     addDoubleNull(request.pFrom);
     addDoubleNull(request.pTo);
-    const std::optional<std::string> from = rt::toAnsiName(request.pFrom), to = rt::toAnsiName(request.pTo);
+    const std::optional<std::string> from = rt::toAnsiNameList(request.pFrom), to = rt::toAnsiNameList(request.pTo);
     if (!from || !to) return false;
     SHFILEOPSTRUCTA op{};
     op.wFunc = request.wFunc;
