@@ -1,13 +1,12 @@
 #include "support/FileStatements.h"
 
-#include <shlwapi.h>
-
 #include <algorithm>
 #include <optional>
 
 #include "runtime/Ansi.h"
-#include "runtime/Handles.h"
 #include "runtime/RuntimeError.h"
+#include "support/FolderEntries.h"
+#include "support/SearchPatterns.h"
 
 namespace FileStatements {
 namespace {
@@ -24,18 +23,29 @@ std::wstring folderOf(const std::wstring& pattern) {
     return p == std::wstring::npos ? std::wstring() : pattern.substr(0, p + 1);
 }
 
-std::optional<std::string> searchPattern(const std::wstring& pattern) {
-    if (!pattern.empty() && (pattern.back() == L'\\' || pattern.back() == L':'))
-        return rt::toAnsiName(pattern + L"*.*");
-    return rt::toAnsiName(pattern);
+std::wstring searchPattern(const std::wstring& pattern) {
+    if (!pattern.empty() && (pattern.back() == L'\\' || pattern.back() == L':')) return pattern + L"*.*";
+    return pattern;
+}
+
+// The entries matching `pattern` whose bits are asked for in `mask`, those
+// no name reaches included.
+std::vector<FolderEntries::Entry> matchingEntries(const std::wstring& pattern, uint32_t mask) {
+    FolderEntries::Found found = FolderEntries::find(searchPattern(pattern));
+    if (found.error != ERROR_SUCCESS && !meansNoMatch(found.error)) raiseFileError(found.error);
+    std::erase_if(found.entries,
+                  [&](const FolderEntries::Entry& entry) { return !matchesMask(entry.attributes, mask); });
+    return std::move(found.entries);
 }
 
 // The system's search also matches a name by its short form ("*.htm" finds
-// "page.html" as PAGE~1.HTM): of a pattern with wildcards, only the names that
-// match it themselves.
-void keepLongNameMatches(std::vector<std::wstring>& names, const std::wstring& mask) {
-    if (!hasWildcard(mask)) return;
-    std::erase_if(names, [&](const std::wstring& name) { return !PathMatchSpecW(name.c_str(), mask.c_str()); });
+// "page.html" as PAGE~1.HTM): of a pattern with wildcards, only the entries
+// whose own names match it.
+void keepLongNameMatches(std::vector<FolderEntries::Entry>& entries, const std::wstring& pattern) {
+    if (!hasWildcard(pattern)) return;
+    std::erase_if(entries, [&](const FolderEntries::Entry& entry) {
+        return !SearchPatterns::matches(entry.ownName, pattern);
+    });
 }
 
 }  // namespace
@@ -71,19 +81,8 @@ bool hasWildcard(std::wstring_view name) { return name.find_first_of(L"*?<>\"") 
 
 std::vector<std::wstring> dirEntries(const std::wstring& pattern, uint32_t mask) {
     std::vector<std::wstring> names;
-    const std::optional<std::string> searched = searchPattern(pattern);
-    if (!searched) return names;
-    WIN32_FIND_DATAA found{};
-    rt::unique_hfind find = rt::findHandle(FindFirstFileA(searched->c_str(), &found));
-    if (!find) {
-        DWORD error = GetLastError();
-        if (meansNoMatch(error)) return names;
-        raiseFileError(error);
-    }
-    do {
-        if (matchesMask(found.dwFileAttributes, mask))
-            names.push_back(rt::fromAnsiBuffer(found.cFileName, sizeof found.cFileName));
-    } while (FindNextFileA(find.get(), &found));
+    for (const FolderEntries::Entry& entry : matchingEntries(pattern, mask))
+        if (entry.reachable()) names.push_back(entry.name);
     return names;
 }
 
@@ -93,12 +92,18 @@ std::wstring dir(const std::wstring& pattern, uint32_t mask) {
 }
 
 void kill(const std::wstring& pattern) {
-    std::vector<std::wstring> names = dirEntries(pattern, 0);
-    std::wstring folder = folderOf(pattern);
-    keepLongNameMatches(names, pattern.substr(folder.size()));
-    if (names.empty()) rt::raiseStandard(rt::errFileNotFound);
-    for (const std::wstring& name : names)
-        if (!DeleteFileA(ansiFileName(folder + name, ERROR_FILE_NOT_FOUND).c_str())) raiseFileError(GetLastError());
+    const std::wstring folder = folderOf(pattern);
+    std::vector<FolderEntries::Entry> entries = matchingEntries(pattern, 0);
+    keepLongNameMatches(entries, pattern.substr(folder.size()));
+    if (entries.empty()) rt::raiseStandard(rt::errFileNotFound);
+    bool left = false;
+    for (const FolderEntries::Entry& entry : entries) {
+        if (!entry.reachable())
+            left = true;
+        else if (!DeleteFileA(ansiFileName(folder + entry.name, ERROR_FILE_NOT_FOUND).c_str()))
+            raiseFileError(GetLastError());
+    }
+    if (left) rt::raiseStandard(rt::errPathFileAccess);  // a file no name reaches is still there
 }
 
 void rmDir(const std::wstring& folder) {

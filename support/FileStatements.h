@@ -27,9 +27,11 @@ constexpr uint32_t attrHidden = 2, attrSystem = 4, attrDirectory = 16;
 std::string ansiFileName(const std::wstring& name, DWORD win32Error);
 
 // The names of the entries matching `pattern` whose hidden, system and folder
-// bits are all asked for in `mask`. A pattern ending in "\" or ":" searches
-// the folder's content. No match and a missing folder give none; a name that
-// cannot be searched (a drive not ready, a malformed name) raises.
+// bits are all asked for in `mask`, each a name that truly names its entry
+// (FolderEntries); an entry no name reaches is left out. A pattern ending in
+// "\" or ":" searches the folder's content. No match and a missing folder
+// give none; a name that cannot be searched (a drive not ready, a malformed
+// name) raises.
 std::vector<std::wstring> dirEntries(const std::wstring& pattern, uint32_t mask);
 // The first such name, or "".
 std::wstring dir(const std::wstring& pattern, uint32_t mask);
@@ -44,8 +46,10 @@ bool hasWildcard(std::wstring_view name);
 
 // Deletes every plain file (not hidden, system or a folder) matching
 // `pattern`; none matching raises 53, a file that cannot go raises. A
-// pattern with wildcards takes only the names that match it themselves, not
-// by their short (8.3) names; a name without any is the file it names.
+// pattern with wildcards takes only the files whose own names match it by the
+// system's rules (SearchPatterns), not by their short (8.3) names; a name
+// without any is the file it names. A matching file that no name reaches
+// stays, and once the others are gone that raises 75.
 void kill(const std::wstring& pattern);
 // Removes an empty folder.
 void rmDir(const std::wstring& folder);

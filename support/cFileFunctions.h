@@ -46,7 +46,9 @@ public:
     // Full paths of the files whose names match the mask (wildcards * and ?,
     // several masks separated by ";", case ignored; "" matches nothing), in
     // the folder or its whole tree. Hidden files are listed; folders whose
-    // names begin with "." are not searched.
+    // names begin with "." are not searched. An entry whose own name the
+    // file calls cannot use (one the code page does not hold, or ending in a
+    // dot or blank) is listed by its short (8.3) name, or left out.
     std::vector<std::wstring> getFilesInFolder(const std::wstring& sFolder, const std::wstring& sFileNameExt = L"",
                                                bool bSubFolders = false);
     // Full paths (no trailing "\") of the matching folders, each before the
@@ -56,9 +58,10 @@ public:
     // As cPathExt::killFile.
     bool killFile(const std::wstring& sFile, bool bWriteProtect = false, bool bHidden = false);
     // Deletes every file of the folder or its tree (folders stay); False when
-    // any could not be deleted, or when a folder of the walk could not be
-    // searched (its files stay; the others still go). A folder that is not
-    // given as a full path below a root raises 75 before anything goes.
+    // any could not be deleted or named (see getFilesInFolder), or when a
+    // folder of the walk could not be searched or named (its files stay; the
+    // others still go). A folder that is not given as a full path below a
+    // root raises 75 before anything goes.
     bool killFiles(const std::wstring& sFolder, bool bSubFolders = false, bool bWriteProtect = false,
                    bool bHidden = false);
 
@@ -69,7 +72,7 @@ private:
         int32_t lMatch = -1;  // a name is taken when its match (-1) or mismatch (0) equals this
         int32_t lFound = 0;
         int32_t lScanned = 0;
-        int32_t lUnread = 0;  // folders that are there but could not be searched
+        int32_t lUnreached = 0;  // folders that are there but could not be searched, entries no name reaches
         std::wstring sFileMask;
         std::wstring sFolderMask;
         std::wstring sStartFolder;

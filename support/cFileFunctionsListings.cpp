@@ -3,11 +3,9 @@
 #include <shlwapi.h>
 
 #include <iterator>
-#include <optional>
 
-#include "runtime/Ansi.h"
-#include "runtime/Handles.h"
 #include "support/FileStatements.h"
+#include "support/FolderEntries.h"
 #include "support/FolderLinks.h"
 #include "support/FullPaths.h"
 #include "support/cFileFunctions.h"
@@ -15,29 +13,27 @@
 
 namespace {
 
-// Calls `visit`(name, attributes) for each entry of `folder` (ending in "\"
-// or empty), "." and ".." included, in the order the platform gives them.
-// False when the folder is there but cannot be searched (a path too long for
-// the search, say).
+// Calls `visit`(entry) for each entry of `folder` (ending in "\" or empty),
+// "." and ".." included, in the order the platform gives them. False when the
+// folder is there but cannot be searched (a path too long for the search,
+// say).
 template <typename Visit>
 bool forEachEntry(const std::wstring& folder, Visit visit) {
-    const std::optional<std::string> pattern = rt::toAnsiName(folder + L"*.*");
-    if (!pattern) return true;  // names nothing
-    WIN32_FIND_DATAA found{};
-    rt::unique_hfind find = rt::findHandle(FindFirstFileA(pattern->c_str(), &found));
-    if (!find) return FileStatements::meansNoMatch(GetLastError());
-    do {
-        visit(rt::fromAnsiBuffer(found.cFileName, sizeof found.cFileName), found.dwFileAttributes);
-    } while (FindNextFileA(find.get(), &found));
-    return true;
+    const FolderEntries::Found found = FolderEntries::find(folder + L"*.*");
+    for (const FolderEntries::Entry& entry : found.entries) visit(entry);
+    return found.error == ERROR_SUCCESS || FileStatements::meansNoMatch(found.error);
 }
 
-bool isFolder(DWORD attributes) { return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
-
-// A folder the walks go into: not ".", "..", a name beginning with ".", nor
-// a link, which may lead outside the tree or back into it.
-bool descends(const std::wstring& folder, const std::wstring& name, DWORD attributes) {
-    return name[0] != L'.' && !FolderLinks::leadsElsewhere(folder + name, attributes);
+// Whether a walk goes into the folder `entry`: not into ".", "..", a name
+// beginning with ".", nor a link, which may lead outside the tree or back
+// into it. One that no name reaches is counted in `unreached`.
+bool descends(const std::wstring& folder, const FolderEntries::Entry& entry, int32_t& unreached) {
+    if (entry.ownName[0] == L'.') return false;
+    if (!entry.reachable()) {
+        ++unreached;
+        return false;
+    }
+    return !FolderLinks::leadsElsewhere(folder + entry.name, entry.attributes);
 }
 
 void append(std::vector<std::wstring>& to, std::vector<std::wstring>&& more) {
@@ -74,20 +70,25 @@ bool cFileFunctions::killFiles(const std::wstring& sFolder, bool bSubFolders, bo
     bool ok = true;
     for (const std::wstring& file : findFiles(info, info.sStartFolder))
         if (!killFile(file, bWriteProtect, bHidden)) ok = false;
-    return ok && info.lUnread == 0;  // the files of a folder that could not be read are still there
+    return ok && info.lUnreached == 0;  // what the walk could not reach is still there
 }
 
+// An entry no name reaches is left out, and counted as unreached when it
+// matches or the walk would go into it.
 std::vector<std::wstring> cFileFunctions::findFiles(tFindInfo& info, const std::wstring& folder) {
     std::vector<std::wstring> files;
-    info.lUnread += !forEachEntry(folder, [&](const std::wstring& name, DWORD attributes) {
+    info.lUnreached += !forEachEntry(folder, [&](const FolderEntries::Entry& entry) {
         ++info.lScanned;
-        if (!isFolder(attributes)) {
-            if (matchesMask(info, name, info.sFileMask)) {
-                ++info.lFound;
-                files.push_back(folder + name);
+        if (entry.isFolder()) {
+            if (info.bSubFolders && descends(folder, entry, info.lUnreached))
+                append(files, findFiles(info, folder + entry.name + L"\\"));
+        } else if (matchesMask(info, entry.ownName, info.sFileMask)) {
+            if (!entry.reachable()) {
+                ++info.lUnreached;
+                return;
             }
-        } else if (info.bSubFolders && descends(folder, name, attributes)) {
-            append(files, findFiles(info, folder + name + L"\\"));
+            ++info.lFound;
+            files.push_back(folder + entry.name);
         }
     });
     return files;
@@ -95,19 +96,21 @@ std::vector<std::wstring> cFileFunctions::findFiles(tFindInfo& info, const std::
 
 std::vector<std::wstring> cFileFunctions::findFolders(tFindInfo& info, const std::wstring& folder) {
     std::vector<std::wstring> folders;
-    info.lUnread += !forEachEntry(folder, [&](const std::wstring& name, DWORD attributes) {
+    info.lUnreached += !forEachEntry(folder, [&](const FolderEntries::Entry& entry) {
         ++info.lScanned;
-        if (!isFolder(attributes) || name[0] == L'.') return;
-        if (matchesMask(info, name, info.sFolderMask)) {
+        if (!entry.isFolder() || entry.ownName[0] == L'.') return;
+        if (entry.reachable() && matchesMask(info, entry.ownName, info.sFolderMask)) {
             ++info.lFound;
-            folders.push_back(folder + name);
+            folders.push_back(folder + entry.name);
         }
-        if (info.bSubFolders && descends(folder, name, attributes))
-            append(folders, findFolders(info, folder + name + L"\\"));
+        if (info.bSubFolders && descends(folder, entry, info.lUnreached))
+            append(folders, findFolders(info, folder + entry.name + L"\\"));
     });
     return folders;
 }
 
 bool cFileFunctions::matchesMask(const tFindInfo& info, const std::wstring& name, const std::wstring& mask) {
-    return (PathMatchSpecW(name.c_str(), mask.c_str()) ? -1 : 0) == info.lMatch;
+    // A mask holding a NUL matches nothing: the call would read only the part before it.
+    const bool match = mask.find(L'\0') == std::wstring::npos && PathMatchSpecW(name.c_str(), mask.c_str());
+    return (match ? -1 : 0) == info.lMatch;
 }

@@ -13,6 +13,7 @@
 #include "runtime/Handles.h"
 #include "runtime/RuntimeError.h"
 #include "support/FileStatements.h"
+#include "support/FolderEntries.h"
 #include "support/PathBuffers.h"
 #include "support/cPathExt.h"
 
@@ -29,20 +30,13 @@ bool askAbout(const std::wstring& name, Ask ask) {
 }
 
 // Whether any entry of the folder `sRoot` (ending in "\") passes `counts`.
+// An entry counts by its own name, whether or not a name reaches it: it is
+// there.
 template <typename Counts>
 bool anyEntry(const std::wstring& sRoot, Counts counts) {
-    const std::optional<std::string> pattern = rt::toAnsiName(sRoot + L"*.*");
-    if (!pattern) return false;
-    WIN32_FIND_DATAA found{};
-    rt::unique_hfind find = rt::findHandle(FindFirstFileA(pattern->c_str(), &found));
-    if (!find) return false;
-    do {
-        if (counts(found)) return true;
-    } while (FindNextFileA(find.get(), &found));
-    return false;
+    const FolderEntries::Found found = FolderEntries::find(sRoot + L"*.*");
+    return std::any_of(found.entries.begin(), found.entries.end(), counts);
 }
-
-bool isDirectory(const WIN32_FIND_DATAA& found) { return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
 
 std::wstring upperCase(std::wstring s) {
     std::transform(s.begin(), s.end(), s.begin(), [](wchar_t c) { return std::towupper(c); });
@@ -107,12 +101,12 @@ std::wstring cPathExt::findTempPath() const {
 }
 
 bool cPathExt::folderContainsFiles(const std::wstring& sRoot) const {
-    return anyEntry(sRoot, [](const WIN32_FIND_DATAA& found) { return !isDirectory(found); });
+    return anyEntry(sRoot, [](const FolderEntries::Entry& entry) { return !entry.isFolder(); });
 }
 
 bool cPathExt::folderContainsSubfolders(const std::wstring& sRoot) const {
     return anyEntry(sRoot,
-                    [](const WIN32_FIND_DATAA& found) { return isDirectory(found) && found.cFileName[0] != '.'; });
+                    [](const FolderEntries::Entry& entry) { return entry.isFolder() && entry.ownName[0] != L'.'; });
 }
 
 bool cPathExt::folderExists(const std::wstring& sFolder) const {

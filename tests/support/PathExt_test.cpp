@@ -123,27 +123,40 @@ TEST_F(PathQueries, KillFileDeletesOnlyWhatItMayAndSaysSo) {
 
 // The system's search matches short (8.3) names too, and the code page's best fit turns names it cannot hold into
 // others: a full-width "\" into "\", a "C" with a circumflex into "C", a letter it lacks into the wildcard "?".
+// A pattern takes long names as the system matches them: "abc.*" takes "abc", "*." names without a dot, ";" is no
+// separator.
 TEST_F(PathQueries, KillFileDeletesOnlyTheFilesItNames) {
-    const std::wstring files[] = {L"m\\page.html", L"m\\keep.htm", L"abc.txt", L"C.txt", L"x\\w.txt", L"sub\\4.tmp",
-                                  L"\u00E9.txt"};
-    folders({L"m", L"x", L"sub"});
-    file(L"m\\page.html");
-    std::wstring shortName(MAX_PATH, L'\0');
-    shortName.resize(GetShortPathNameW(at(L"m\\page.html").c_str(), shortName.data(), MAX_PATH));
-    ASSERT_NE(shortName.find(L'~'), std::wstring::npos) << "no short name to match";
+    const std::wstring files[] = {L"m\\page.html", L"m\\keep.htm", L"abc.txt",     L"C.txt",
+                                  L"x\\w.txt",     L"sub\\4.tmp",   L"\u00E9.txt",  L"\u0108.txt",
+                                  L"p\\abc",       L"p\\abc.txt",   L"p\\abd.txt", L"p\\a;b1.txt"};
+    folders({L"m", L"x", L"sub", L"p"});
+    auto shortName = [&](const std::wstring& name) {
+        file(name);
+        std::wstring shortPath(MAX_PATH, L'\0');
+        shortPath.resize(GetShortPathNameW(at(name).c_str(), shortPath.data(), MAX_PATH));
+        return shortPath;
+    };
+    const std::wstring pageShort = shortName(L"m\\page.html"), accentShort = shortName(L"\u0108.txt");
+    for (const std::wstring& name : {pageShort, accentShort})
+        ASSERT_NE(name.find(L'~'), std::wstring::npos) << "no short name to match";
+    const std::vector<std::wstring> inP = {L"p\\abc", L"p\\abc.txt", L"p\\abd.txt", L"p\\a;b1.txt"};
     // The pattern and the files it deletes; no file deleted is a False.
     const std::pair<std::wstring, std::vector<std::wstring>> cases[] = {
         {at(L"\u65E5\u65E5\u65E5.txt"), {}},  {at(L"\u0108.txt"), {}},
         {at(L"x\\\u65E5.txt"), {}},           {at(L"sub\uFF3C4.tmp"), {}},
         {at(L"m\\*.htm"), {L"m\\keep.htm"}},  {at(L"m\\*.html"), {L"m\\page.html"}},
-        {shortName, {L"m\\page.html"}},       {at(L"\u00E9.txt"), {L"\u00E9.txt"}}};
+        {pageShort, {L"m\\page.html"}},       {at(L"\u00E9.txt"), {L"\u00E9.txt"}},
+        {accentShort, {L"\u0108.txt"}},        {at(L"p\\a*.*"), inP},
+        {at(L"p\\*.*"), inP},                 {at(L"p\\abc.*"), {L"p\\abc", L"p\\abc.txt"}},
+        {at(L"p\\*."), {L"p\\abc"}},          {at(L"p\\a;b*.txt"), {L"p\\a;b1.txt"}}};
     for (const auto& [pattern, gone] : cases) {
         for (const auto& kill : {std::function([&] { return p.killFile(pattern); }),
                                  std::function([&] { return cFileFunctions().killFile(pattern); })}) {
             for (const std::wstring& name : files) file(name);
             EXPECT_EQ(kill(), !gone.empty()) << pattern;
             for (const std::wstring& name : files)
-                EXPECT_EQ(p.fileFolderExists(at(name)), std::count(gone.begin(), gone.end(), name) == 0)
+                EXPECT_EQ(GetFileAttributesW(at(name).c_str()) != INVALID_FILE_ATTRIBUTES,
+                          std::count(gone.begin(), gone.end(), name) == 0)
                     << pattern << L": " << name;
         }
     }
