@@ -5,7 +5,8 @@
 // (53 file not found, 70 permission denied, 75 path/file access, 76 path not
 // found, ...). Names go through the ANSI file calls; a name the code page
 // does not hold exactly names nothing there (rt::toAnsiName): it matches
-// nothing, and a statement reports it as a missing file or folder.
+// nothing, and a statement reports it as a missing file or folder. The
+// names a search finds come from FolderEntries, which checks them the same way.
 #include <windows.h>
 
 #include <cstdint>
