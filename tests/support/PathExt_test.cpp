@@ -244,3 +244,12 @@ TEST_F(PathQueries, CreateTempFileMakesOnlyNamesItChecked) {
     }
     SetEnvironmentVariableW(L"TMP", saved);
 }
+
+// Code page 1252 turns a "C" with a circumflex into "C": such a name has no short form, though "C.txt" beside it has.
+TEST_F(PathQueries, GetShortPathNameOfANameTheCodePageCannotHoldIsEmpty) {
+    for (const wchar_t* name : {L"C.txt", L"\u0108.txt", L"\u00E9.txt"}) file(name);
+    wchar_t held[MAX_PATH] = {};
+    ASSERT_NE(GetShortPathNameW(at(L"\u00E9.txt").c_str(), held, MAX_PATH), 0u);
+    EXPECT_EQ(p.getShortPathName(at(L"\u00E9.txt")).toString(), held);
+    EXPECT_EQ(p.getShortPathName(at(L"\u0108.txt")).toString(), L"");
+}
