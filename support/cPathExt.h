@@ -4,7 +4,10 @@
 // alike. Members are in alphabetical order of their names. Positions and
 // searches in path texts are exact (case-sensitive); only "\" separates.
 // Buffers handed to the platform's path calls are sized for the longest
-// answer the call can give, whatever the text's length.
+// answer the call can give, whatever the text's length. A text longer than a
+// call takes (MAX_PATH bytes in the code page, its NUL counted) is never
+// handed to it: the member answers as for a bad path (False, or "") unless
+// its note says otherwise.
 #include <cstdint>
 #include <string>
 
@@ -13,11 +16,11 @@
 class cPathExt {
 public:
     // `sFilename` with the extension added (a "." put in front when it lacks
-    // one) by PathAddExtensionA.
+    // one) by PathAddExtensionA; unchanged when the result would be too long.
     std::wstring addExtension(const std::wstring& sFilename, const std::wstring& sExtension) const;
     // Adds the file to the shell's list of recent documents.
     void addToRecentDocs(const std::wstring& sFile) const;
-    // `sPath` and `sFilename` joined by PathAppendA.
+    // `sPath` and `sFilename` joined by PathAppendA; "" when too long.
     std::wstring appendFileName(const std::wstring& sPath, const std::wstring& sFilename) const;
     // `sPath` shortened with "..." to at most lMaxChars characters, the
     // terminating zero counted (PathCompactPathExA); a text.
@@ -25,7 +28,9 @@ public:
     // Creates every folder up to the last "\" of `sPath`.
     bool createFolderStructure(const std::wstring& sPath) const;
     // A new empty file in the temporary folder, named with the prefix; its
-    // full path, or "" when none can be made there.
+    // full path, or "" when none can be made there: also when the folder is
+    // longer than MAX_PATH - 14 characters, or the prefix's first three
+    // characters hold "\", "/" or ":".
     std::wstring createTempFile(const std::wstring& sPrefix = L"") const;
     // True when `sDrive` occurs in the list of drive roots, case ignored
     // ("c", "C:" and "c:\" all find drive C; "" is found too).
@@ -49,7 +54,8 @@ public:
     bool folderExists(const std::wstring& sFolder) const;
     // "C:\" when ":\" starts at position 1 or 2, else "".
     std::wstring getDrive(const std::wstring& sFile) const;
-    // The common prefix of two paths (PathCommonPrefixA).
+    // The common prefix of two paths (PathCommonPrefixA; for paths longer
+    // than it takes, the same rule without it).
     std::wstring getEqualPart(const std::wstring& sPath1, const std::wstring& sPath2) const;
     // The last component's extension with its dot, or "": a dot in a folder
     // name is never taken, and a name without any "\" has none.
@@ -78,7 +84,7 @@ public:
     // True when the last "." comes after the last "\" ("c." has one).
     bool hasFileExtension(const std::wstring& sFile) const;
     // True when `sPath` lies in the folder `sPrefix`, given with or without
-    // its trailing "\" (PathIsPrefixA).
+    // its trailing "\" (PathIsPrefixA; for longer texts, its rule).
     bool hasPrefix(const std::wstring& sPath, const std::wstring& sPrefix) const;
     bool isFolder(const std::wstring& sPath) const;
     bool isFolderEmpty(const std::wstring& sPath) const;
@@ -94,7 +100,8 @@ public:
     std::wstring normalizePath(const std::wstring& sPath) const;
     // The canonical form of `sPath` (PathCanonicalizeA), or "".
     std::wstring parsePath(const std::wstring& sPath) const;
-    // `sPath` in double quotes when it holds a blank (PathQuoteSpacesA).
+    // `sPath` in double quotes when it holds a blank (PathQuoteSpacesA);
+    // unchanged when the quoted path would be too long.
     std::wstring quote(const std::wstring& sPath) const;
     // The parent folder with "\", the file name without its extension, then
     // `sExtension` as given (with its dot).
@@ -104,7 +111,8 @@ public:
     // then fills `sDrive`); a drive that does not exist raises 68.
     void splitPath(const std::wstring& sFullPath, std::wstring& sDrive, std::wstring& sFolder,
                    std::wstring& sFilename) const;
-    // `sPath` without its surrounding double quotes (PathUnquoteSpacesA).
+    // `sPath` without its surrounding double quotes (PathUnquoteSpacesA, or
+    // its rule for longer paths).
     std::wstring unQuote(const std::wstring& sPath) const;
 
 private:

@@ -15,18 +15,34 @@
 #include "support/FileStatements.h"
 #include "support/FolderEntries.h"
 #include "support/PathBuffers.h"
+#include "support/PathLimits.h"
 #include "support/cPathExt.h"
 
 namespace {
 
 using namespace FileStatements;
 
-// What the ANSI path call `ask` says about `name`; false for a name the code
-// page does not hold, which names nothing.
+// `name` for an ANSI path call; none for a name the code page does not
+// hold, which names nothing, and for one longer than the call takes.
+std::optional<std::string> callName(const std::wstring& name, size_t limit = PathLimits::kPath) {
+    std::optional<std::string> ansi = rt::toAnsiName(name);
+    if (ansi && !PathLimits::fits(*ansi, limit)) return std::nullopt;
+    return ansi;
+}
+
+// What the ANSI path call `ask` says about `name`; false for a name it
+// cannot be asked about.
 template <typename Ask>
 bool askAbout(const std::wstring& name, Ask ask) {
-    const std::optional<std::string> ansi = rt::toAnsiName(name);
+    const std::optional<std::string> ansi = callName(name);
     return ansi && ask(ansi->c_str());
+}
+
+// The part of a prefix that GetTempFileNameA puts in its names: their
+// first three characters. One that holds a "\", "/" or ":" would put
+// the file in another folder, or name a stream of another file.
+bool isPlainTempPrefix(const std::wstring& prefix) {
+    return prefix.substr(0, 3).find_first_of(L"\\/:") == std::wstring::npos;
 }
 
 // Whether any entry of the folder `sRoot` (ending in "\") passes `counts`.
@@ -57,7 +73,7 @@ bool succeeds(Statement statement) {
 }  // namespace
 
 void cPathExt::addToRecentDocs(const std::wstring& sFile) const {
-    const std::optional<std::string> file = rt::toAnsiName(sFile);
+    const std::optional<std::string> file = callName(sFile);
     if (file) SHAddToRecentDocs(SHARD_PATHA, file->c_str());
 }
 
@@ -65,12 +81,14 @@ bool cPathExt::createFolderStructure(const std::wstring& sPath) const {
     return askAbout(sPath, MakeSureDirectoryPathExists);
 }
 
+// The call makes the file itself: folder and prefix are checked first, so
+// that the name it makes is the one it reports, in the temporary folder.
 std::wstring cPathExt::createTempFile(const std::wstring& sPrefix) const {
-    std::string folder = rt::toAnsi(findTempPath());
-    if (folder.empty()) return L"";
+    const std::optional<std::string> folder = callName(findTempPath(), PathLimits::kTempFolder);
     const std::optional<std::string> prefix = rt::toAnsiName(sPrefix);
+    if (!folder || folder->empty() || !prefix || !isPlainTempPrefix(sPrefix)) return L"";
     char name[MAX_PATH + 1] = {};
-    if (!prefix || !GetTempFileNameA(folder.c_str(), prefix->c_str(), 0, name)) return L"";
+    if (!GetTempFileNameA(folder->c_str(), prefix->c_str(), 0, name)) return L"";
     return rt::fromAnsiBuffer(name, sizeof name);
 }
 
@@ -110,13 +128,14 @@ bool cPathExt::folderContainsSubfolders(const std::wstring& sRoot) const {
 }
 
 bool cPathExt::folderExists(const std::wstring& sFolder) const {
+    if (!callName(sFolder)) return false;
     bool found = false;
     succeeds([&] { found = !dir(sFolder, attrHidden | attrSystem | attrDirectory).empty(); });
     return found;
 }
 
 rt::Variant cPathExt::getShortPathName(const std::wstring& Path) const {
-    const std::optional<std::string> path = rt::toAnsiName(Path);
+    const std::optional<std::string> path = callName(Path);
     if (!path) return std::wstring();
     return rt::fromAnsi(PathBuffers::sizedByAnswer(MAX_PATH, [&](char* buffer, DWORD room) {
         return GetShortPathNameA(path->c_str(), buffer, room);

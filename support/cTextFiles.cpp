@@ -8,6 +8,7 @@
 #include "runtime/Handles.h"
 #include "runtime/RuntimeError.h"
 #include "support/FileStatements.h"
+#include "support/PathLimits.h"
 #include "support/RewrittenFile.h"
 #include "support/cPathExt.h"
 
@@ -18,9 +19,17 @@ using FileStatements::raiseFileError;
 constexpr DWORD kChunk = 65536;
 constexpr char kCrLf[] = "\r\n";
 
+// `name` for the ANSI file calls. A name they do not take raises the error
+// they give for it: one the code page does not hold as a bad name, a longer
+// one than they take as one out of range.
+std::string fileName(const std::wstring& name) {
+    std::string ansi = FileStatements::ansiFileName(name, ERROR_INVALID_NAME);
+    if (!PathLimits::fits(ansi)) raiseFileError(ERROR_FILENAME_EXCED_RANGE);
+    return ansi;
+}
+
 rt::unique_hfile openFile(const std::wstring& name, DWORD access, DWORD share, DWORD disposition) {
-    HANDLE h = CreateFileA(FileStatements::ansiFileName(name, ERROR_INVALID_NAME).c_str(), access, share, nullptr,
-                           disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h = CreateFileA(fileName(name).c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) raiseFileError(GetLastError());
     return rt::unique_hfile(h);
 }
@@ -153,7 +162,8 @@ private:
 
 }  // namespace
 
-// The same directory match as the path object's: files only, wildcards allowed.
+// The same directory match as the path object's: files only, wildcards
+// allowed; a name longer than the file calls take is no file.
 bool cTextFiles::textFileExists(const std::wstring& sFile) const { return cPathExt().fileExists(sFile); }
 
 void cTextFiles::appendLine(const std::wstring& sFile, const std::wstring& sLine) {
@@ -254,7 +264,7 @@ void cTextFiles::keepAttributes(const std::wstring& sFile, const std::wstring& t
 }
 
 void cTextFiles::replaceFile(const std::wstring& temp, const std::wstring& sFile) const {
-    if (!MoveFileExA(rt::toAnsi(temp).c_str(), FileStatements::ansiFileName(sFile, ERROR_INVALID_NAME).c_str(),
+    if (!MoveFileExA(rt::toAnsi(temp).c_str(), fileName(sFile).c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         raiseFileError(GetLastError());
 }
@@ -262,10 +272,14 @@ void cTextFiles::replaceFile(const std::wstring& temp, const std::wstring& sFile
 // The new content is staged in the file's own folder: the replacing step is
 // then a rename on one volume, and the new file gets that folder's access
 // rights, as a file written there in place would (not the temporary folder's).
+// The call makes the file itself, so a folder too long for it is refused
+// first: it would make one name and report another, cut short.
 std::wstring cTextFiles::tempFileBeside(const std::wstring& sFile) const {
-    std::string folder = folderOf(FileStatements::ansiFileName(sFile, ERROR_INVALID_NAME));
+    std::string folder = folderOf(fileName(sFile));
+    if (folder.empty()) raiseFileError(GetLastError());
+    if (!PathLimits::fits(folder, PathLimits::kTempFolder)) raiseFileError(ERROR_FILENAME_EXCED_RANGE);
     // The call may write up to MAX_PATH characters, whatever the caller hopes.
     char name[MAX_PATH] = {};
-    if (folder.empty() || !GetTempFileNameA(folder.c_str(), "txt", 0, name)) raiseFileError(GetLastError());
+    if (!GetTempFileNameA(folder.c_str(), "txt", 0, name)) raiseFileError(GetLastError());
     return rt::fromAnsiBuffer(name, sizeof name);
 }

@@ -4,7 +4,9 @@
 
 #include <functional>
 
+#include "LongNames.h"
 #include "Scratch.h"
+#include "runtime/Handles.h"
 #include "support/cFileFunctions.h"
 #include "support/cPathExt.h"
 
@@ -16,6 +18,11 @@ struct PathQueries : Scratch {
 
 using TextRule = std::wstring (cPathExt::*)(const std::wstring&) const;
 using Cases = std::vector<std::pair<std::wstring, std::wstring>>;
+
+// 259 characters and the NUL: the longest path the ANSI path calls take.
+constexpr size_t kLengths[] = {259, 260, 261, 1000, 32767};
+
+std::wstring yes(bool b) { return b ? L"True" : L"False"; }
 
 }  // namespace
 
@@ -160,4 +167,104 @@ TEST_F(PathQueries, KillFileDeletesOnlyTheFilesItNames) {
                     << pattern << L": " << name;
         }
     }
+}
+
+// Each member fed texts of every length in kLengths: its start is given, letters fill it. The answer at 259
+// characters comes from the platform's call, the one beyond from the member alone ("=": the text itself).
+TEST(PathExt, TextsBeyondWhatThePathCallsTakeGetFixedAnswers) {
+    const cPathExt p;
+    using Ask = std::function<std::wstring(const std::wstring&)>;
+    const std::tuple<std::wstring, Ask, std::wstring, std::wstring> rows[] = {
+        {L"C:\\", [&](auto& t) { return p.addExtension(t, L"txt"); }, L"=", L"="},
+        {L"C:\\", [&](auto& t) { return p.appendFileName(t, L"b"); }, L"", L""},
+        {L"C:\\", [&](auto& t) { return p.compactPath(t, 40).toString(); }, L"...\\" + std::wstring(32, L'a') + L"...",
+         L""},
+        {L"C:\\x\\", [&](auto& t) { return p.getEqualPart(t, L"c:\\X" + t.substr(4, t.size() - 5) + L"B"); }, L"C:\\x",
+         L"C:\\x"},
+        {L"C:\\x\\", [&](auto& t) { return p.getFilePart(t); }, std::wstring(254, L'a'), L""},
+        {L"C:\\", [&](auto& t) { return yes(p.driveExists(t) || p.driveReady(t)); }, L"False", L"False"},
+        {L"C:\\", [&](auto& t) { return p.getLongPathName(t).toString(); }, L"=", L""},
+        {L"C:\\x\\", [&](auto& t) { return p.getParentFolder(t); }, L"C:\\x", L"C:\\x"},
+        {L"C:\\", [&](auto& t) { return p.getRoot(t); }, L"C:\\", L""},
+        {L"C:\\x\\", [&](auto& t) { return yes(p.hasPrefix(t, L"c:\\X\\")); }, L"True", L"True"},
+        {L"\\\\s\\", [&](auto& t) { return yes(p.isNetworkPath(t)); }, L"True", L"False"},
+        {L"a", [&](auto& t) { return yes(p.isRelative(t)); }, L"True", L"False"},
+        {L"\\\\s\\", [&](auto& t) { return yes(p.isRoot(t)); }, L"True", L"False"},
+        {L"C:\\", [&](auto& t) { return yes(p.isSameDrive(t, t)); }, L"True", L"False"},
+        {L"http://", [&](auto& t) { return yes(p.isURL(t)); }, L"True", L"False"},
+        {L"C:\\", [&](auto& t) { return p.parsePath(t); }, L"=", L""},
+        {L"C:\\a b", [&](auto& t) { return p.quote(t); }, L"=", L"="},
+        // The text in quotes loses them.
+        {L"\"C:\\",
+         [&](auto& t) { return yes(p.unQuote(t.substr(0, t.size() - 1) + L'"') == t.substr(1, t.size() - 2)); },
+         L"True", L"True"}};
+    for (size_t row = 0; row < std::size(rows); ++row) {
+        const auto& [start, ask, at259, beyond] = rows[row];
+        for (size_t length : kLengths) {
+            const std::wstring text = start + std::wstring(length - start.size(), L'a');
+            const std::wstring& expected = length == 259 ? at259 : beyond;
+            EXPECT_EQ(ask(text), expected == L"=" ? text : expected) << "row " << row << ", " << length;
+        }
+    }
+}
+
+// Folders of every length in kLengths, made with the wide calls; those beyond 259 characters are never asked about.
+TEST_F(PathQueries, PathsBeyondWhatThePathCallsTakeAreNotAskedAbout) {
+    // Each member given an empty folder, and its answer at 259 characters: the platform's. PathIsDirectoryEmptyA
+    // needs room to add "\*" to the folder.
+    const std::pair<std::function<bool(const std::wstring&)>, bool> members[] = {
+        {[&](auto& f) { return p.fileFolderExists(f); }, true},
+        {[&](auto& f) { return p.isFolder(f); }, true},
+        {[&](auto& f) { return p.isFolderEmpty(f); }, false},
+        {[&](auto& f) { return p.folderExists(f); }, true},
+        {[&](auto& f) { return !p.getShortPathName(f).toString().empty(); }, true}};
+    for (size_t length : kLengths) {
+        const std::wstring folder = longnames::folderOfLength(root.path, length);
+        for (size_t i = 0; i < std::size(members); ++i)
+            EXPECT_EQ(members[i].first(folder), length == 259 && members[i].second) << i << ", " << length;
+        p.addToRecentDocs(folder);
+        const std::wstring file = longnames::folderOfLength(root.path, length - 2, L'f') + L"\\f";
+        testenv::writeFile(longnames::extended(file));
+        EXPECT_EQ(p.fileExists(file), length == 259) << length;
+        // One level more, made only where the whole path fits.
+        const std::wstring parent = longnames::folderOfLength(root.path, length - 3, L'e');
+        EXPECT_EQ(p.createFolderStructure(parent + L"\\b\\"), length == 259) << length;
+        EXPECT_EQ(longnames::exists(parent + L"\\b"), length == 259) << length;
+    }
+}
+
+// GetTempFileNameA takes a folder of at most 246 characters, its "\" counted, and puts the prefix's first three
+// characters into the name it makes: a file is to be made in the folder only where the row says so, and none in the
+// scratch folder holding it.
+TEST_F(PathQueries, CreateTempFileMakesOnlyNamesItChecked) {
+    const auto madeIn = [](const std::wstring& folder) {
+        WIN32_FIND_DATAW found;
+        return bool(rt::findHandle(FindFirstFileW(longnames::extended(folder + L"\\*.tmp").c_str(), &found)));
+    };
+    wchar_t saved[MAX_PATH] = {};
+    GetEnvironmentVariableW(L"TMP", saved, MAX_PATH);
+    folders({L"t"});
+    const std::tuple<std::wstring, std::wstring, bool> cases[] = {
+        {longnames::folderOfLength(root.path, 245), L"tw", true},
+        {longnames::folderOfLength(root.path, 246), L"tw", false},
+        {at(L"t"), std::wstring(1000, L'w'), true},
+        {at(L"t"), L"..\\", false},
+        {at(L"t"), L"a:b", false}};
+    for (const auto& [folder, prefix, made] : cases) {
+        SetEnvironmentVariableW(L"TMP", folder.c_str());
+        const std::wstring name = p.createTempFile(prefix);
+        EXPECT_EQ(name.rfind(folder + L"\\" + prefix.substr(0, 3), 0) == 0, made) << name;
+        EXPECT_EQ(std::make_pair(madeIn(folder), madeIn(root.path)), std::make_pair(made, false)) << prefix;
+        DeleteFileW(longnames::extended(name).c_str());
+    }
+    SetEnvironmentVariableW(L"TMP", saved);
+}
+
+// Code page 1252 turns a "C" with a circumflex into "C": such a name has no short form, though "C.txt" beside it has.
+TEST_F(PathQueries, GetShortPathNameOfANameTheCodePageCannotHoldIsEmpty) {
+    for (const wchar_t* name : {L"C.txt", L"\u0108.txt", L"\u00E9.txt"}) file(name);
+    wchar_t held[MAX_PATH] = {};
+    ASSERT_NE(GetShortPathNameW(at(L"\u00E9.txt").c_str(), held, MAX_PATH), 0u);
+    EXPECT_EQ(p.getShortPathName(at(L"\u00E9.txt")).toString(), held);
+    EXPECT_EQ(p.getShortPathName(at(L"\u0108.txt")).toString(), L"");
 }

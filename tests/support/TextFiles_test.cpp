@@ -3,9 +3,11 @@
 #include <functional>
 #include <optional>
 
+#include "LongNames.h"
 #include "Scratch.h"
 #include "common/WineUnix.h"
 #include "runtime/Ansi.h"
+#include "runtime/Handles.h"
 #include "support/RewrittenFile.h"
 #include "support/cPathExt.h"
 #include "support/cTextFiles.h"
@@ -182,4 +184,49 @@ TEST_F(TextFiles, WriteLineNeverMakesAnewAFileItCannotSee) {
     if (listed) GTEST_SKIP() << "this process lists a folder without read permission (root)";
     EXPECT_EQ(error, 75);
     EXPECT_EQ(readFile(lines), "a\r\nb\r\nc\r\n");
+}
+
+// GetTempFileNameA takes a folder of at most 246 characters, its "\" counted; given a longer one it makes one file
+// and reports another name, cut short (the neighbour "txt"). A folder of 245 characters is the longest that stages.
+TEST_F(TextFiles, WriteLineInAFolderTooLongToStageInRaisesBeforeWriting) {
+    for (size_t length = 245; length <= 260; ++length) {
+        const wchar_t letter = static_cast<wchar_t>(L'a' + length % 26);  // a folder of its own
+        const std::wstring folder = longnames::folderOfLength(root.path, length, letter);
+        const std::wstring f = folder + L"\\f", sibling = longnames::extended(folder + L"\\txt");
+        writeFile(longnames::extended(f), "a\r\nb\r\n");
+        writeFile(sibling, "SIBLING DATA");
+        const int32_t error = testenv::raisedError([&] { tf.writeLine(f, 2, L"NEW"); });
+        EXPECT_EQ(error, length == 245 ? 0 : 75) << length;
+        EXPECT_EQ(readFile(longnames::extended(f)), length == 245 ? "a\r\nNEW\r\n" : "a\r\nb\r\n") << length;
+        EXPECT_EQ(readFile(sibling), "SIBLING DATA") << length;
+        WIN32_FIND_DATAW found;
+        EXPECT_FALSE(rt::findHandle(FindFirstFileW(longnames::extended(folder + L"\\txt*.tmp").c_str(), &found)));
+    }
+}
+
+// Names of 259 characters are the longest the ANSI file calls take: a longer one is no file, and raises 75 where
+// it would be written.
+TEST_F(TextFiles, NamesBeyondWhatTheFileCallsTakeAreNoFiles) {
+    using Ask = std::function<std::string(const std::wstring&)>;
+    const auto error = [](const std::function<void()>& member) { return std::to_string(testenv::raisedError(member)); };
+    // The member, its answer at 259 characters and beyond.
+    const std::tuple<Ask, std::string, std::string> rows[] = {
+        {[&](auto& f) { return rt::toAnsi(tf.readFile(f)); }, "a\r\nb\r\n", ""},
+        {[&](auto& f) { return std::to_string(tf.countLines(f)); }, "2", "0"},
+        {[&](auto& f) { return error([&] { tf.writeLine(f, 2, L"b"); }); }, "0", "75"},
+        {[&](auto& f) { return error([&] { tf.writeFile(f, L"a\r\nb"); }); }, "0", "75"},
+        {[&](auto& f) { return error([&] { tf.appendLine(f, L""); }); }, "0", "75"}};
+    for (size_t length : {259, 260, 261, 1000, 32767}) {
+        // A short folder where the name allows, so that writeLine can stage its copy beside the file.
+        const std::wstring f = longnames::folderOfLength(root.path, length - 181) + L"\\" + std::wstring(180, L'f');
+        for (size_t row = 0; row < std::size(rows); ++row) {
+            // The system makes no path beyond its own limit (4 096 bytes under Wine): that file is not there.
+            const bool made = writeFile(longnames::extended(f), "a\r\nb\r\n");
+            const auto& [member, at259, beyond] = rows[row];
+            EXPECT_EQ(member(f), length == 259 ? at259 : beyond) << row << ", " << length;
+            if (made) {
+                EXPECT_EQ(readFile(longnames::extended(f)).substr(0, 6), "a\r\nb\r\n") << row << ", " << length;
+            }
+        }
+    }
 }
