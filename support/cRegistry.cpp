@@ -57,6 +57,7 @@ std::wstring ExpandEnvStr(const std::wstring& text) {
     if (needed == 0 || needed > kMaxExpansion) rt::raiseStandard(rt::errInvalidCall);
     std::vector<char> buf(needed + 1, '\0');
     const DWORD stored = ExpandEnvironmentStringsA(source.c_str(), buf.data(), needed);
+    // The text and its NUL lie within what the call says it stored.
     const size_t length = strnlen(buf.data(), needed);
     if (stored == 0 || stored > needed || length >= stored) rt::raiseStandard(rt::errInvalidCall);
     return rt::fromAnsi(std::string_view(buf.data(), length));
