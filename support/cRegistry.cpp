@@ -44,13 +44,23 @@ DWORD textValueType(const std::wstring& text) {
     return REG_SZ;
 }
 
+// ExpandEnvironmentStringsA takes at most 32K characters each way, the NUL
+// included. Wine's crashes on a longer source, and a longer result comes
+// back cut while the call reports it whole: neither is handed to the call
+// nor believed.
+constexpr size_t kMaxExpansion = 32767;
+
 std::wstring ExpandEnvStr(const std::wstring& text) {
-    std::string source = rt::toAnsi(text);
-    DWORD n = ExpandEnvironmentStringsA(source.c_str(), nullptr, 0);
-    if (n == 0) rt::raiseStandard(rt::errInvalidCall);
-    std::vector<char> buf(n + 1, '\0');
-    ExpandEnvironmentStringsA(source.c_str(), buf.data(), n);
-    return rt::fromAnsiBuffer(buf.data(), buf.size());
+    const std::string source = rt::toAnsi(text);
+    if (source.size() >= kMaxExpansion) rt::raiseStandard(rt::errInvalidCall);
+    const DWORD needed = ExpandEnvironmentStringsA(source.c_str(), nullptr, 0);
+    if (needed == 0 || needed > kMaxExpansion) rt::raiseStandard(rt::errInvalidCall);
+    std::vector<char> buf(needed + 1, '\0');
+    const DWORD stored = ExpandEnvironmentStringsA(source.c_str(), buf.data(), needed);
+    // The text and its NUL lie within what the call says it stored.
+    const size_t length = strnlen(buf.data(), needed);
+    if (stored == 0 || stored > needed || length >= stored) rt::raiseStandard(rt::errInvalidCall);
+    return rt::fromAnsi(std::string_view(buf.data(), length));
 }
 
 int32_t SwapEndian(int32_t l) {
@@ -83,9 +93,14 @@ std::optional<StoredValue> queryValue(HKEY key, const std::string& name) {
     return std::nullopt;
 }
 
-// A stored text without its terminating NUL; a text stored without one keeps
-// every character.
+// A stored text up to its first NUL: a text stored without one keeps every
+// character, one stored with its NUL doubled loses both.
 std::wstring textFromBytes(const std::vector<uint8_t>& data) {
+    return rt::fromAnsiBuffer(reinterpret_cast<const char*>(data.data()), data.size());
+}
+
+// The strings of a list with the NUL after each, without the list's final NUL.
+std::wstring listFromBytes(const std::vector<uint8_t>& data) {
     size_t n = data.size();
     if (n && data[n - 1] == 0) --n;
     return rt::fromAnsi(std::string_view(reinterpret_cast<const char*>(data.data()), n));
@@ -99,6 +114,26 @@ int32_t dwordFromBytes(const std::vector<uint8_t>& data) {
     return static_cast<int32_t>(v);
 }
 
+// The stored value as the read returns it; exactly the stored bytes for
+// every type read as a byte array, so that a value read and written back is
+// stored unchanged.
+rt::Variant valueFromStored(StoredValue& stored) {
+    switch (stored.type) {
+        case REG_SZ:
+            return textFromBytes(stored.data);
+        case REG_MULTI_SZ:
+            return listFromBytes(stored.data);
+        case REG_EXPAND_SZ:
+            return ExpandEnvStr(textFromBytes(stored.data));
+        case REG_DWORD:
+            return dwordFromBytes(stored.data);
+        case REG_DWORD_BIG_ENDIAN:
+            return SwapEndian(dwordFromBytes(stored.data));
+        default:
+            return rt::ByteArray{0, std::move(stored.data)};
+    }
+}
+
 }  // namespace
 
 bool cRegistry::KeyExists() const { return static_cast<bool>(openKey(classKey_, sectionKey_, KEY_QUERY_VALUE)); }
@@ -108,25 +143,9 @@ rt::Variant cRegistry::Value() {
     const std::optional<std::string> name = rt::toAnsiName(valueKey_);
     std::optional<StoredValue> stored = name ? queryValue(key.get(), *name) : std::nullopt;
     if (!stored) return default_;
+    rt::Variant result = valueFromStored(*stored);
     valueType_ = static_cast<int32_t>(stored->type);
-    std::vector<uint8_t>& data = stored->data;
-    switch (stored->type) {
-        case REG_SZ:
-        case REG_MULTI_SZ:
-            return textFromBytes(data);
-        case REG_EXPAND_SZ:
-            return ExpandEnvStr(textFromBytes(data));
-        case REG_DWORD:
-            return dwordFromBytes(data);
-        case REG_DWORD_BIG_ENDIAN:
-            return SwapEndian(dwordFromBytes(data));
-        default: {
-            rt::ByteArray bytes;
-            bytes.bytes = std::move(data);
-            bytes.bytes.push_back(0);  // the read hands back one zero byte more than is stored
-            return bytes;
-        }
-    }
+    return result;
 }
 
 void cRegistry::Value(const rt::Variant& vValue) {
@@ -136,10 +155,11 @@ void cRegistry::Value(const rt::Variant& vValue) {
                                     L"',Key: '" + valueKey_ + L"' to value: '" + valueAsText(vValue) +
                                     L"'");
     };
-    rt::unique_hkey key = createKey(classKey_, sectionKey_);
-    if (!key) throw setValueError(errRegistry);
+    // A name that names nothing is refused before the key is created.
     const std::optional<std::string> valueName = rt::toAnsiName(valueKey_);
     if (!valueName) throw setValueError(errSetValue);
+    rt::unique_hkey key = createKey(classKey_, sectionKey_);
+    if (!key) throw setValueError(errRegistry);
     const std::string& name = *valueName;
     LONG result;
     switch (valueType_) {

@@ -56,10 +56,10 @@ public:
     // Registers a file type: extension, class, description, the verbs open
     // (always), print, install and new, and the icon (index above -1), each
     // value under HKEY_CLASSES_ROOT and HKEY_LOCAL_MACHINE\SOFTWARE\Classes.
-    // A class name or extension that is empty or holds "\" (or a class name
-    // the code page does not hold) raises 5 before anything is written; the
-    // first failing write raises; the location is left where the last write
-    // put it.
+    // A class name or extension that is empty, holds "\" or names nothing (the
+    // code page does not hold it, or it holds a NUL) raises 5 before anything
+    // is written; the first failing write raises; the location is left where
+    // the last write put it.
     void CreateEXEAssociation(const std::wstring& sExePath, const std::wstring& sClassName,
                               const std::wstring& sClassDescription, const std::wstring& sAssociation,
                               const std::wstring& sOpenMenuText, bool bSupportPrint, const std::wstring& sPrintMenuText,
@@ -71,9 +71,13 @@ public:
     void CreateAdditionalEXEAssociations(const std::wstring& sClassName, const rt::VariantList& vItems = {});
 
     // Reads the value at the current location by its stored type (Default when
-    // there is none); a successful read sets ValueType to the stored type.
+    // there is none); a successful read sets ValueType to the stored type. A
+    // text reads up to its first NUL, a list of texts keeps the NULs between
+    // them, a byte array holds exactly the stored bytes. An expansion the
+    // system cannot make whole raises 5.
     rt::Variant Value();
-    // Writes by ValueType, creating the key when missing.
+    // Writes by ValueType, creating the key when missing; a value name that
+    // names nothing is refused before the key is created.
     void Value(const rt::Variant& vValue);
 
     // Read or write at the default location through a temporary instance.

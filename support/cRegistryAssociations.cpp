@@ -84,9 +84,11 @@ void cRegistry::CreateEXEAssociation(const std::wstring& sExePath, const std::ws
                                      const std::wstring& sPrintMenuText, bool bSupportNew,
                                      const std::wstring& sNewMenuText, bool bSupportInstall,
                                      const std::wstring& sInstallMenuText, int32_t lDefaultIconIndex) {
-    // The class name is also written as the extension's value: one the code
-    // page does not hold would send the extension to another class.
-    if (!isOneKeyName(sClassName) || !isOneKeyName(sAssociation) || !rt::toAnsiName(sClassName))
+    // The class name is also written as the extension's value: one that names
+    // nothing (the code page does not hold it, or it holds a NUL) would send
+    // the extension to another class.
+    if (!isOneKeyName(sClassName) || !isOneKeyName(sAssociation) || !rt::toAnsiName(sClassName) ||
+        !rt::toAnsiName(sAssociation))
         rt::raiseStandard(rt::errInvalidCall);
     const std::wstring exe = quotedPath(sExePath);
     sectionKey_ = L"." + sAssociation;

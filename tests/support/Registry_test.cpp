@@ -73,12 +73,16 @@ TEST_F(Registry, ReadsEachStoredTypeAndReportsIt) {
     SetEnvironmentVariableA("TW_TEST_FOLDER", "C:\\tw");
     const std::pair<RegValue, Variant> cases[] = {
         {{REG_SZ, B("abc\0", 4)}, L"abc"},
+        {{REG_SZ, B("C:\\x\0\0", 6)}, L"C:\\x"},  // its NUL doubled, as some programs store paths
+        {{REG_SZ, B("a\0b\0", 4)}, L"a"},
         {{REG_MULTI_SZ, B("a\0b\0\0", 5)}, std::wstring(L"a\0b\0", 4)},
         {{REG_EXPAND_SZ, B("%TW_TEST_FOLDER%\\x\0", 19)}, L"C:\\tw\\x"},
+        {{REG_EXPAND_SZ, B("%TW_TEST_FOLDER%\0\0", 18)}, L"C:\\tw"},
         {{REG_DWORD, B("\0\1\0\0", 4)}, 256},
         {{REG_DWORD_BIG_ENDIAN, "\x11\x22\x33\x44"}, 0x11223344},
-        {{REG_BINARY, "\1\2\3"}, bytes(B("\1\2\3\0", 4))}  // one zero byte more
-    };
+        {{REG_BINARY, "\1\2\3"}, bytes("\1\2\3")},
+        {{REG_BINARY, ""}, bytes("")},
+        {{REG_NONE, B("\0", 1)}, bytes(B("\0", 1))}};
     for (const auto& [value, expected] : cases) {
         ASSERT_TRUE(testenv::regStore(HKEY_CURRENT_USER, key, "v", value));
         cRegistry r = at("", "v", 1234);
@@ -86,6 +90,39 @@ TEST_F(Registry, ReadsEachStoredTypeAndReportsIt) {
         EXPECT_EQ(std::make_tuple(v.kind(), v, r.ValueType()),
                   std::make_tuple(expected.kind(), expected, static_cast<int32_t>(value.first)))
             << testing::PrintToString(value);
+    }
+}
+
+// The system's expansion takes at most 32 767 characters each way, the NUL included. Past that it crashes or cuts
+// the text while reporting it whole: the read raises 5 then and leaves ValueType as it was.
+TEST_F(Registry, AnExpansionIsWholeOrRaises) {
+    SetEnvironmentVariableA("TW_TEST_BIG", B(30000, 'y').c_str());
+    B percents(70000, 'x');
+    percents.front() = percents.back() = '%';
+    const std::pair<B, Variant> cases[] = {{B(32766, 'x'), wide(B(32766, 'x'))},
+                                           {"%TW_TEST_BIG%", wide(B(30000, 'y'))},
+                                           {B(32767, 'x'), rt::errInvalidCall},
+                                           {percents, rt::errInvalidCall},
+                                           {"%TW_TEST_BIG%%TW_TEST_BIG%", rt::errInvalidCall}};
+    for (const auto& [text, expected] : cases) {
+        ASSERT_TRUE(testenv::regStore(HKEY_CURRENT_USER, key, "v", {REG_EXPAND_SZ, text + '\0'}));
+        cRegistry r = at("", "v", 1234);
+        Variant got;
+        const int32_t error = testenv::raisedError([&] { got = r.Value(); });
+        if (expected.kind() == Variant::Kind::String)
+            EXPECT_EQ(std::make_tuple(error, got, r.ValueType()), std::make_tuple(0, expected, REG_EXPAND_SZ));
+        else
+            EXPECT_EQ(std::make_pair(error, r.ValueType()), std::make_pair(expected.toLong(), 1234));
+    }
+}
+
+// A byte array read and written back is stored as it was.
+TEST_F(Registry, ABinaryValueReadAndWrittenBackStaysAsItWas) {
+    for (const B& data : {B("\1\2\3"), B("\0\1\0", 3)}) {
+        ASSERT_TRUE(testenv::regStore(HKEY_CURRENT_USER, key, "v", {REG_BINARY, data}));
+        cRegistry r = at("", "v");
+        r.Value(r.Value());
+        EXPECT_EQ(stored("v"), RegValue(REG_BINARY, data));
     }
 }
 
@@ -162,32 +199,48 @@ TEST_F(Registry, KeyOperations) {
     EXPECT_FALSE(at("\\k").KeyExists());
 }
 
-// Code page 1252 turns a "C" with a circumflex into "C": such a key or value name names nothing, not the "C" beside
-// it. The "e" with an acute accent is a name the code page holds.
-TEST_F(Registry, NamesTheCodePageCannotHoldNameNothing) {
-    const std::wstring lookAlike = L"\u0108";
-    testenv::regStore(HKEY_CURRENT_USER, key + "\\C", "C", sz("keep"));
+// A name names nothing when the code page turns it into another (1252 makes "C" of a "C" with a circumflex), or when
+// it holds a NUL, before which the system would read it: not the "C" beside it. Writes raise, as for a bad name, and
+// create nothing; queries answer as for a missing name. The "e" with an acute accent is a name the code page holds.
+TEST_F(Registry, NamesTheCodePageCannotHoldOrHoldingANulNameNothing) {
     auto named = [&](const std::wstring& sub, const std::wstring& value) {
         cRegistry r = at("", "", 1);
         r.SectionKey(section + sub);
         r.ValueKey(value);
         r.Default(L"none");
+        r.DefaultClassKey(HKEY_CURRENT_USER_ID);
+        r.DefaultSectionKey(section + sub);
         return r;
     };
-    const std::pair<std::function<void()>, int32_t> writes[] = {
-        {[&] { named(L"\\" + lookAlike, L"C").Value(L"lost"); }, cRegistry::errRegistry},
-        {[&] { named(L"\\C", lookAlike).Value(L"lost"); }, cRegistry::errSetValue},
-        {[&] { named(L"\\C", lookAlike).DeleteValue(); }, cRegistry::errRegistry},
-        {[&] { named(L"\\" + lookAlike, L"").DeleteKey(); }, cRegistry::errRegistry},
-        {[&] { named(L"\\" + lookAlike, L"").CreateKey(); }, cRegistry::errRegistry}};
-    for (size_t i = 0; i < std::size(writes); ++i) {
-        EXPECT_EQ(testenv::raisedError(writes[i].first), writes[i].second) << i;
-        EXPECT_EQ(stored("C", "\\C"), sz("keep")) << i;
+    for (const std::wstring& bad : {std::wstring(L"\u0108"), std::wstring(L"C\0\\tmp", 6)}) {
+        TearDown();
+        testenv::regStore(HKEY_CURRENT_USER, key + "\\C", "C", sz("keep"));
+        testenv::regStore(HKEY_CURRENT_USER, key + "\\C\\C", "", sz("leaf"));
+        const std::pair<std::function<void()>, int32_t> writes[] = {
+            {[&] { named(L"\\" + bad, L"C").Value(L"lost"); }, cRegistry::errRegistry},
+            {[&] { named(L"\\C", bad).Value(L"lost"); }, cRegistry::errSetValue},
+            {[&] { named(L"\\new", bad).Value(L"lost"); }, cRegistry::errSetValue},
+            {[&] { named(L"\\new", L"").writeKey(bad, L"lost", 1); }, cRegistry::errSetValue},
+            {[&] { named(L"\\C", bad).DeleteValue(); }, cRegistry::errRegistry},
+            {[&] { named(L"\\C\\" + bad, L"").DeleteKey(); }, cRegistry::errRegistry},
+            {[&] { named(L"\\" + bad, L"").CreateKey(); }, cRegistry::errRegistry}};
+        for (size_t i = 0; i < std::size(writes); ++i) {
+            EXPECT_EQ(testenv::raisedError(writes[i].first), writes[i].second) << i;
+            EXPECT_EQ(std::make_pair(stored("C", "\\C"), stored("", "\\C\\C")),
+                      std::make_pair(std::optional(sz("keep")), std::optional(sz("leaf"))))
+                << i;
+            EXPECT_FALSE(at("\\new").KeyExists()) << i;
+        }
+        EXPECT_EQ(named(L"\\" + bad, L"C").Value(), Variant(L"none"));
+        EXPECT_EQ(named(L"\\C", bad).Value(), Variant(L"none"));
+        EXPECT_TRUE(named(L"\\C", L"").readKey(bad).isEmpty());
+        EXPECT_FALSE(named(L"\\" + bad, L"").KeyExists());
+        std::vector<std::wstring> names;
+        int32_t sections = -1, values = -1;
+        named(L"\\" + bad, L"").EnumerateSections(names, sections);
+        named(L"\\" + bad, L"").EnumerateValues(names, values);
+        EXPECT_EQ(std::make_pair(sections, values), std::make_pair(0, 0));
     }
-    EXPECT_EQ(named(L"\\" + lookAlike, L"C").Value(), Variant(L"none"));
-    EXPECT_EQ(named(L"\\C", lookAlike).Value(), Variant(L"none"));
-    EXPECT_FALSE(named(L"\\" + lookAlike, L"").KeyExists());
-
     named(L"\\\u00E9", L"\u00E9").Value(L"kept");
     EXPECT_EQ(stored("\xE9", "\\\xE9"), sz("kept"));
     EXPECT_EQ(named(L"\\\u00E9", L"\u00E9").Value(), Variant(L"kept"));
@@ -259,7 +312,8 @@ TEST_F(Registry, AssociationNamesMustBeOneKeyEach) {
     const auto rootBefore = testenv::regStored(HKEY_CLASSES_ROOT, "", "");
     const std::pair<std::wstring, std::wstring> names[] = {
         {L"", wide(ext)}, {wide(cls) + L"\\x", wide(ext)}, {L"\u0108", wide(ext)}, {wide(cls), L""},
-        {wide(cls), wide(ext) + L"\\x"}};
+        {wide(cls), wide(ext) + L"\\x"}, {wide(cls) + std::wstring(L"\0x", 2), wide(ext)},
+        {wide(cls), wide(ext) + std::wstring(L"\0x", 2)}, {wide(cls), wide(ext) + L"\u0108"}};
     for (const auto& [className, extension] : names) {
         EXPECT_EQ(testenv::raisedError([&] {
                       cRegistry().CreateEXEAssociation(L"C:\\x.exe", className, L"lost", extension, L"", false, L"",
