@@ -176,7 +176,6 @@ TEST_F(FileOperations, ShellOperationsCopyMoveRenameAndDelete) {
     file(L"a.txt", "a");
     file(L"b.txt", "b");
     // Each call must go through without a question, or the test would hang.
-    // (Wine's shell asks before it replaces a file whatever the flags: no copy onto a taken name here.)
     EXPECT_TRUE(ff.fileCopy(at(L"a.txt"), at(L"c.txt")));
     EXPECT_EQ(testenv::readFile(at(L"c.txt")), "a");
     EXPECT_TRUE(ff.fileMove(at(L"a.txt"), at(L"sub")));
