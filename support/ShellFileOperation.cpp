@@ -7,18 +7,21 @@
 namespace ShellFileOperation {
 namespace {
 
-// Keeps the files where they are: a taken name gets a new one, no dialog.
+// A name taken after it was chosen still gets a new one where the shell
+// honours that; no progress window.
 constexpr FILEOP_FLAGS kQuietRename = FOF_RENAMEONCOLLISION | FOF_SILENT;
 
 FILEOP_FLAGS flagIf(bool condition, FILEOP_FLAGS flag) { return condition ? flag : 0; }
 
 }  // namespace
 
-Request copyRequest(const std::wstring& sSource, const std::wstring& sDest, bool bOverwrite) {
-    bool severalDestinations = sSource.find(std::wstring(2, L'\0')) != std::wstring::npos;
-    return {FO_COPY, sSource, sDest,
-            static_cast<FILEOP_FLAGS>(flagIf(severalDestinations, FOF_MULTIDESTFILES) |
-                                      flagIf(!bOverwrite, FOF_RENAMEONCOLLISION))};
+Request overwritingCopyRequest(const std::wstring& sSource, const std::wstring& sDest) {
+    const bool severalDestinations = sSource.find(std::wstring(2, L'\0')) != std::wstring::npos;
+    return {FO_COPY, sSource, sDest, flagIf(severalDestinations, FOF_MULTIDESTFILES)};
+}
+
+Request copyRequest(const std::wstring& sources, const std::wstring& dests) {
+    return {FO_COPY, sources, dests, FOF_MULTIDESTFILES | FOF_RENAMEONCOLLISION};
 }
 
 Request deleteRequest(const std::wstring& sSource, bool bNoSubDirs, bool bShowProgress, bool bShowDialog,
@@ -30,8 +33,8 @@ Request deleteRequest(const std::wstring& sSource, bool bNoSubDirs, bool bShowPr
                                       flagIf(bDeleteToRecycleBin, FOF_ALLOWUNDO))};
 }
 
-Request moveRequest(const std::wstring& sSource, const std::wstring& sDest) {
-    return {FO_MOVE, sSource, sDest, kQuietRename};
+Request moveRequest(const std::wstring& sources, const std::wstring& dests) {
+    return {FO_MOVE, sources, dests, FOF_MULTIDESTFILES | kQuietRename};
 }
 
 Request renameRequest(const std::wstring& sSource, const std::wstring& sDest) {
@@ -59,7 +62,7 @@ bool succeeds(Request request) {
     op.pFrom = from->c_str();
     op.pTo = to->c_str();
     op.fFlags = request.fFlags;
-    return SHFileOperationA(&op) == 0;
+    return SHFileOperationA(&op) == 0 && !op.fAnyOperationsAborted;
 }
 
 }  // namespace ShellFileOperation

@@ -17,15 +17,25 @@
 #include "support/FolderLinks.h"
 #include "support/FullPaths.h"
 #include "support/ShellFileOperation.h"
+#include "support/TransferPlan.h"
 #include "support/cPathExt.h"
 
 namespace {
 
 using namespace FileStatements;
+using namespace TransferPlan;
+namespace Shell = ShellFileOperation;
 using Bytes = std::vector<uint8_t>;
 
 constexpr DWORD kBlock = 32768;
 constexpr DWORD kShredFlags = FILE_FLAG_DELETE_ON_CLOSE | FILE_FLAG_SEQUENTIAL_SCAN | FILE_ATTRIBUTE_ARCHIVE;
+
+// The shell's copy, move or rename of the planned items (none: nothing to
+// do), believed only as far as the files show it.
+template <typename MakeRequest>
+bool doneByShell(const std::optional<Items>& items, bool moves, MakeRequest request) {
+    return items && Shell::succeeds(request(*items)) && done(*items, moves);
+}
 
 rt::unique_hfile openForWriting(const std::wstring& file, DWORD share, DWORD flags) {
     const std::optional<std::string> name = rt::toAnsiName(file);
@@ -127,22 +137,28 @@ bool cFileFunctions::emtyRecycleBin(bool bShowConfirmationDialog, bool bShowProg
 }
 
 bool cFileFunctions::fileCopy(const std::wstring& sSource, const std::wstring& sDest, bool bOverwrite) {
-    return ShellFileOperation::succeeds(ShellFileOperation::copyRequest(sSource, sDest, bOverwrite));
+    return doneByShell(plan(bOverwrite ? Mode::Overwrite : Mode::Copy, sSource, sDest), false, [&](const Items& items) {
+        return bOverwrite ? Shell::overwritingCopyRequest(sSource, sDest)
+                          : Shell::copyRequest(sourcesOf(items), destsOf(items));
+    });
 }
 
 bool cFileFunctions::fileDelete(const std::wstring& sSource, bool bNoSubDirs, bool bShowProgress, bool bShowDialog,
                                 bool bShowConfirmationDialog, bool bDeleteToRecycleBin) {
     requireEachBelowRoot(sSource);  // the shell takes a bare drive as all of its root
-    return ShellFileOperation::succeeds(ShellFileOperation::deleteRequest(
+    return Shell::succeeds(Shell::deleteRequest(
         sSource, bNoSubDirs, bShowProgress, bShowDialog, bShowConfirmationDialog, bDeleteToRecycleBin));
 }
 
 bool cFileFunctions::fileMove(const std::wstring& sSource, const std::wstring& sDest) {
-    return ShellFileOperation::succeeds(ShellFileOperation::moveRequest(sSource, sDest));
+    return doneByShell(plan(Mode::Move, sSource, sDest), true,
+                       [](const Items& items) { return Shell::moveRequest(sourcesOf(items), destsOf(items)); });
 }
 
 bool cFileFunctions::fileRename(const std::wstring& sSource, const std::wstring& sDest) {
-    return ShellFileOperation::succeeds(ShellFileOperation::renameRequest(sSource, sDest));
+    return doneByShell(plan(Mode::Rename, sSource, sDest), true, [](const Items& items) {
+        return Shell::renameRequest(items.front().source, items.front().dest);
+    });
 }
 
 bool cFileFunctions::fileShredder(const std::wstring& sFile, int32_t lCount) {

@@ -16,10 +16,18 @@ class cFileFunctions {
 public:
     // Empties every recycle bin; each option left False leaves its UI out.
     bool emtyRecycleBin(bool bShowConfirmationDialog = false, bool bShowProgress = false, bool bSound = false);
-    // The shell's operations; True when the shell reports success. Several
-    // sources are given as names separated by NUL characters. fileDelete
-    // raises 75 before the shell sees any name when one of them is not a full
-    // path below a root.
+    // The shell's operations. Several sources are given as names separated by
+    // NUL characters; a name with wildcards stands for the entries it matches.
+    // fileCopy without bOverwrite, fileMove and fileRename never replace
+    // anything and never ask: an item whose name is taken gets the first free
+    // numbered one ("b (2).txt", a folder "f (2)"). They are True only when
+    // the work was done: every source was there, every destination holds its
+    // item, and after a move or rename no source is left. A folder into its
+    // own tree, a move onto itself, or a rename of more than one item does
+    // nothing and is False. With bOverwrite the shell asks before it replaces.
+    // fileDelete is True when the shell reports success and nothing was
+    // cancelled (a question answered "no"); it raises 75 before the shell sees
+    // any name when one of them is not a full path below a root.
     bool fileCopy(const std::wstring& sSource, const std::wstring& sDest, bool bOverwrite = false);
     bool fileDelete(const std::wstring& sSource, bool bNoSubDirs = false, bool bShowProgress = false,
                     bool bShowDialog = false, bool bShowConfirmationDialog = false, bool bDeleteToRecycleBin = false);

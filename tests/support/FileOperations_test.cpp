@@ -6,8 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <memory>
+#include <set>
+#include <thread>
 
 #include "Scratch.h"
 #include "common/WineUnix.h"
@@ -80,6 +83,70 @@ private:
     wchar_t before_[MAX_PATH] = {};
 };
 
+// Answers "cancel" to every dialog box this program shows while the watch
+// lives, and counts them: a shell operation that asks must not hang the test.
+class DialogWatch {
+public:
+    DialogWatch() : thread_([this] {
+        for (; !stop_; Sleep(50)) EnumWindows(cancelOurs, reinterpret_cast<LPARAM>(this));
+    }) {}
+    ~DialogWatch() {
+        stop_ = true;
+        thread_.join();
+    }
+    size_t asked() {
+        last_ = nullptr;
+        return asked_.exchange(0);
+    }
+
+private:
+    static BOOL CALLBACK cancelOurs(HWND window, LPARAM self) {
+        DWORD process = 0;
+        wchar_t className[8] = {};
+        GetWindowThreadProcessId(window, &process);
+        GetClassNameW(window, className, 8);
+        auto* watch = reinterpret_cast<DialogWatch*>(self);
+        if (process == GetCurrentProcessId() && IsWindowVisible(window) && std::wstring(className) == L"#32770") {
+            if (watch->last_.exchange(window) != window) ++watch->asked_;
+            PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+        }
+        return TRUE;
+    }
+    std::atomic<bool> stop_{false};
+    std::atomic<size_t> asked_{0};
+    std::atomic<HWND> last_{nullptr};
+    std::thread thread_;  // last: it starts once the rest is there
+};
+
+// A folder's tree, one line per entry: "f\" for a folder, "a.txt=a" for a file and its content.
+std::set<std::wstring> treeOf(const std::wstring& folder, const std::wstring& prefix = L"") {
+    std::set<std::wstring> lines;
+    WIN32_FIND_DATAW found{};
+    rt::unique_hfind search = rt::findHandle(FindFirstFileW((folder + L"\\*").c_str(), &found));
+    for (bool more = bool(search); more; more = FindNextFileW(search.get(), &found)) {
+        const std::wstring name = found.cFileName, path = folder + L"\\" + name;
+        if (name == L"." || name == L"..") continue;
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            const std::string content = testenv::readFile(path);
+            lines.insert(prefix + name + L"=" + std::wstring(content.begin(), content.end()));
+        } else {
+            lines.insert(prefix + name + L"\\");
+            lines.merge(treeOf(path, prefix + name + L"\\"));
+        }
+    }
+    return lines;
+}
+
+// The tree with changes: "+line" adds a line, "-a.txt" takes the file's line, "-f\" the folder's lines.
+std::set<std::wstring> changed(std::set<std::wstring> lines, const std::vector<std::wstring>& changes) {
+    for (const std::wstring& change : changes) {
+        const std::wstring entry = change.substr(1), start = entry.back() == L'\\' ? entry : entry + L"=";
+        if (change[0] == L'+') lines.insert(entry);
+        std::erase_if(lines, [&](const std::wstring& line) { return change[0] == L'-' && line.rfind(start, 0) == 0; });
+    }
+    return lines;
+}
+
 // A tree with a hidden file, a folder whose name begins with "." and names with and without extensions.
 struct FolderListings : FileOperations {
     const std::wstring tree = at(L"tree");
@@ -109,7 +176,6 @@ TEST_F(FileOperations, ShellOperationsCopyMoveRenameAndDelete) {
     file(L"a.txt", "a");
     file(L"b.txt", "b");
     // Each call must go through without a question, or the test would hang.
-    // (Wine's shell asks before it replaces a file whatever the flags: no copy onto a taken name here.)
     EXPECT_TRUE(ff.fileCopy(at(L"a.txt"), at(L"c.txt")));
     EXPECT_EQ(testenv::readFile(at(L"c.txt")), "a");
     EXPECT_TRUE(ff.fileMove(at(L"a.txt"), at(L"sub")));
@@ -119,6 +185,84 @@ TEST_F(FileOperations, ShellOperationsCopyMoveRenameAndDelete) {
     EXPECT_TRUE(!exists(at(L"sub\\a.txt")) && exists(at(L"sub\\keep")));
     EXPECT_TRUE(ff.fileDelete(at(L"b.txt") + L'\0' + at(L"d.txt"), false, false, true, true));
     EXPECT_FALSE(exists(at(L"b.txt")) || exists(at(L"d.txt")));
+}
+
+// Each row starts from the same tree. Sources and destinations are names in
+// it, several separated by "|" (a copy whose sources end in "||" takes one
+// destination per source). The code page (1252) lacks "Ĉ" and would turn it
+// into "C": the shell must never get that name.
+TEST_F(FileOperations, CopyAndMoveNeverReplaceAndSayWhetherTheyWereDone) {
+    const auto reset = [&] {
+        testenv::removeTree(root.path);
+        folders({L"", L"f", L"f\\in", L"t"});
+        for (const auto& [name, content] : {std::pair{L"a.txt", "a"}, {L"b.txt", "b"}, {L"C.txt", "c"},
+                                           {L"\u0108.txt", "hat"}, {L"f\\x.txt", "x"}, {L"t\\a.txt", "t"},
+                                           {L"t\\C.txt", "tc"}})
+            file(name, content);
+    };
+    const auto names = [&](const std::wstring& list) {
+        const auto full = [&](const std::wstring& name) { return name.empty() ? name : at(name); };
+        std::wstring joined;
+        size_t start = 0;
+        for (size_t bar; (bar = list.find(L'|', start)) != std::wstring::npos; start = bar + 1)
+            joined += full(list.substr(start, bar - start)) + L'\0';
+        return joined + full(list.substr(start));
+    };
+    const struct {
+        wchar_t op;  // copy, copy with bOverwrite, move, rename, delete
+        std::wstring source, dest;
+        bool result;
+        std::vector<std::wstring> changes;
+        size_t asks = 0;
+        bool held = false;  // the source is open, shared with no one
+    } rows[] = {
+        {'m', L"a.txt", L"b.txt", true, {L"-a.txt", L"+b (2).txt=a"}},
+        {'m', L"a.txt", L"t", true, {L"-a.txt", L"+t\\a (2).txt=a"}},
+        {'m', L"f", L"b.txt", true, {L"-f\\", L"+b.txt (2)\\", L"+b.txt (2)\\in\\", L"+b.txt (2)\\x.txt=x"}},
+        {'c', L"a.txt", L"b.txt", true, {L"+b (2).txt=a"}},
+        {'r', L"a.txt", L"b.txt", true, {L"-a.txt", L"+b (2).txt=a"}},
+        {'m', L"zz.txt", L"q.txt", false, {}},
+        {'r', L"zz.txt", L"q.txt", false, {}},
+        {'m', L"f", L"f\\in", false, {}},
+        {'c', L"f", L"f\\in", false, {}},
+        {'o', L"f", L"f\\in", false, {}},
+        {'m', L"a.txt", L"b.txt\\", false, {}},
+        {'m', L"a.txt", L".", false, {}},  // into its own folder: onto itself
+        {'c', L"a.txt", L"n.txt", true, {L"+n.txt=a"}},
+        {'m', L"a.txt", L"t\\n.txt", true, {L"-a.txt", L"+t\\n.txt=a"}},
+        {'m', L"a.txt", L"n.txt", false, {}, 0, true},
+        {'m', L"a.txt|b.txt", L"t", true, {L"-a.txt", L"-b.txt", L"+t\\a (2).txt=a", L"+t\\b.txt=b"}},
+        {'c', L"a.txt|b.txt||", L"t\\a.txt|t\\y.txt", true, {L"+t\\a (2).txt=a", L"+t\\y.txt=b"}},
+        {'c', L"a.txt|t\\a.txt", L"nf", true, {L"+nf\\", L"+nf\\a.txt=a", L"+nf\\a (2).txt=t"}},
+        {'c', L"f\\*.*", L"nf", true, {L"+nf\\", L"+nf\\in\\", L"+nf\\x.txt=x"}},
+        {'c', L"a.txt", L"nf\\", true, {L"+nf\\", L"+nf\\a.txt=a"}},
+        {'r', L"a.txt|b.txt", L"n.txt", false, {}},
+        {'c', L"\u0108.txt", L"n.txt", false, {}},
+        {'r', L"\u0108.txt", L"n.txt", false, {}},
+        {'c', L"a.txt", L"t\\\u0108.txt", false, {}},
+        {'m', L"a.txt", L"t\\\u0108.txt", false, {}},
+        {'d', L"zz.txt", L"", false, {}},
+        {'d', L"a.txt", L"", false, {}, 1},  // asks, and is told no
+    };
+    ASSERT_EQ(GetACP(), 1252u);
+    reset();
+    const std::set<std::wstring> before = treeOf(root.path);
+    DialogWatch watch;
+    for (const auto& row : rows) {
+        reset();
+        rt::unique_hfile held(row.held ? lock(row.source) : nullptr);
+        const std::wstring from = names(row.source), to = names(row.dest);
+        const std::wstring label = row.op + (L" " + row.source + L" -> " + row.dest);
+        bool result = row.op == 'c'   ? ff.fileCopy(from, to)
+                      : row.op == 'o' ? ff.fileCopy(from, to, true)
+                      : row.op == 'm' ? ff.fileMove(from, to)
+                      : row.op == 'r' ? ff.fileRename(from, to)
+                                      : ff.fileDelete(from, false, false, row.asks == 0, true);
+        EXPECT_EQ(result, row.result) << label;
+        held.reset();
+        EXPECT_EQ(treeOf(root.path), changed(before, row.changes)) << label;
+        EXPECT_EQ(watch.asked(), row.asks) << label;
+    }
 }
 
 TEST_F(FileOperations, RecycleBinTakesDeletedFilesAndEmpties) {
