@@ -1,8 +1,11 @@
 #include "support/ShellFileOperation.h"
 
+#include <algorithm>
 #include <optional>
+#include <string_view>
 
 #include "runtime/Ansi.h"
+#include "support/PathLimits.h"
 
 namespace ShellFileOperation {
 namespace {
@@ -12,6 +15,18 @@ namespace {
 constexpr FILEOP_FLAGS kQuietRename = FOF_RENAMEONCOLLISION | FOF_SILENT;
 
 FILEOP_FLAGS flagIf(bool condition, FILEOP_FLAGS flag) { return condition ? flag : 0; }
+
+// A list for the shell: each name held by the code page and no longer than a
+// path the shell takes (Wine's shell overruns its buffers with a longer one).
+std::optional<std::string> shellNames(const std::wstring& names) {
+    std::optional<std::string> list = rt::toAnsiNameList(names);
+    if (!list) return list;
+    for (size_t at = 0, end = 0; at < list->size(); at = end + 1) {
+        end = std::min(list->find('\0', at), list->size());
+        if (!PathLimits::fits(std::string_view(*list).substr(at, end - at))) return std::nullopt;
+    }
+    return list;
+}
 
 }  // namespace
 
@@ -55,7 +70,7 @@ std::wstring addDoubleNull(std::wstring& s) {
 bool succeeds(Request request) {
     addDoubleNull(request.pFrom);
     addDoubleNull(request.pTo);
-    const std::optional<std::string> from = rt::toAnsiNameList(request.pFrom), to = rt::toAnsiNameList(request.pTo);
+    const std::optional<std::string> from = shellNames(request.pFrom), to = shellNames(request.pTo);
     if (!from || !to) return false;
     SHFILEOPSTRUCTA op{};
     op.wFunc = request.wFunc;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "runtime/Handles.h"
+#include "support/FolderEntries.h"
 
 namespace TransferPlan {
 namespace {
@@ -50,22 +51,21 @@ std::wstring inside(const std::wstring& folder, const std::wstring& name) {
 }
 
 // The entry a source names, or every entry its pattern matches (the system's
-// own match, as the shell's); false when there is none.
+// own match, as the shell's); false when there is none, or when one of them
+// is not reached by its own name: the shell would be given another.
 bool addEntries(const std::wstring& source, std::vector<Entry>& entries) {
     if (!hasWildcard(source)) {
         const DWORD attributes = attributesOf(source);
         if (attributes != INVALID_FILE_ATTRIBUTES) entries.push_back({source, isFolder(attributes)});
         return attributes != INVALID_FILE_ATTRIBUTES;
     }
-    WIN32_FIND_DATAW found{};
-    const rt::unique_hfind search = rt::findHandle(FindFirstFileW(source.c_str(), &found));
-    if (!search) return false;
     const std::wstring folder = source.substr(0, source.find_last_of(L"\\/:") + 1);
     const size_t before = entries.size();
-    do {
-        const std::wstring name = found.cFileName;
-        if (name != L"." && name != L"..") entries.push_back({folder + name, isFolder(found.dwFileAttributes)});
-    } while (FindNextFileW(search.get(), &found));
+    for (const FolderEntries::Entry& found : FolderEntries::find(source).entries) {
+        if (found.ownName == L"." || found.ownName == L"..") continue;
+        if (found.name != found.ownName) return false;
+        entries.push_back({folder + found.ownName, found.isFolder()});
+    }
     return entries.size() > before;
 }
 

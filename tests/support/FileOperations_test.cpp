@@ -194,11 +194,12 @@ TEST_F(FileOperations, ShellOperationsCopyMoveRenameAndDelete) {
 TEST_F(FileOperations, CopyAndMoveNeverReplaceAndSayWhetherTheyWereDone) {
     const auto reset = [&] {
         testenv::removeTree(root.path);
-        folders({L"", L"f", L"f\\in", L"t"});
+        folders({L"", L"f", L"f\\in", L"t", L"d"});
         for (const auto& [name, content] : {std::pair{L"a.txt", "a"}, {L"b.txt", "b"}, {L"C.txt", "c"},
                                            {L"\u0108.txt", "hat"}, {L"f\\x.txt", "x"}, {L"t\\a.txt", "t"},
-                                           {L"t\\C.txt", "tc"}})
+                                           {L"t\\C.txt", "tc"}, {L"d\\x", "x"}})
             file(name, content);
+        testenv::writeFile(L"\\\\?\\" + at(L"d\\x."), "dot");  // made outside Windows: read as "x"
     };
     const auto names = [&](const std::wstring& list) {
         const auto full = [&](const std::wstring& name) { return name.empty() ? name : at(name); };
@@ -241,6 +242,10 @@ TEST_F(FileOperations, CopyAndMoveNeverReplaceAndSayWhetherTheyWereDone) {
         {'r', L"\u0108.txt", L"n.txt", false, {}},
         {'c', L"a.txt", L"t\\\u0108.txt", false, {}},
         {'m', L"a.txt", L"t\\\u0108.txt", false, {}},
+        {'c', L"d\\*", L"nf", false, {}},                     // "x." would reach the shell as "x"
+        {'c', L"a.txt", std::wstring(300, L'n'), false, {}},  // longer than the shell takes
+        {'c', L"a.txt", std::wstring(1000, L'n'), false, {}},
+        {'m', L"a.txt", L"t\\" + std::wstring(32767, L'n'), false, {}},
         {'d', L"zz.txt", L"", false, {}},
         {'d', L"a.txt", L"", false, {}, 1},  // asks, and is told no
     };
