@@ -6,13 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdlib>
 #include <memory>
 #include <set>
-#include <thread>
 
 #include "Scratch.h"
+#include "common/DialogWatch.h"
 #include "common/WineUnix.h"
 #include "runtime/Ansi.h"
 #include "runtime/Handles.h"
@@ -81,41 +80,6 @@ private:
     std::string link_;
     bool linked_ = false, current_ = false;
     wchar_t before_[MAX_PATH] = {};
-};
-
-// Answers "cancel" to every dialog box this program shows while the watch
-// lives, and counts them: a shell operation that asks must not hang the test.
-class DialogWatch {
-public:
-    DialogWatch() : thread_([this] {
-        for (; !stop_; Sleep(50)) EnumWindows(cancelOurs, reinterpret_cast<LPARAM>(this));
-    }) {}
-    ~DialogWatch() {
-        stop_ = true;
-        thread_.join();
-    }
-    size_t asked() {
-        last_ = nullptr;
-        return asked_.exchange(0);
-    }
-
-private:
-    static BOOL CALLBACK cancelOurs(HWND window, LPARAM self) {
-        DWORD process = 0;
-        wchar_t className[8] = {};
-        GetWindowThreadProcessId(window, &process);
-        GetClassNameW(window, className, 8);
-        auto* watch = reinterpret_cast<DialogWatch*>(self);
-        if (process == GetCurrentProcessId() && IsWindowVisible(window) && std::wstring(className) == L"#32770") {
-            if (watch->last_.exchange(window) != window) ++watch->asked_;
-            PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
-        }
-        return TRUE;
-    }
-    std::atomic<bool> stop_{false};
-    std::atomic<size_t> asked_{0};
-    std::atomic<HWND> last_{nullptr};
-    std::thread thread_;  // last: it starts once the rest is there
 };
 
 // A folder's tree, one line per entry: "f\" for a folder, "a.txt=a" for a file and its content.
@@ -252,7 +216,7 @@ TEST_F(FileOperations, CopyAndMoveNeverReplaceAndSayWhetherTheyWereDone) {
     ASSERT_EQ(GetACP(), 1252u);
     reset();
     const std::set<std::wstring> before = treeOf(root.path);
-    DialogWatch watch;
+    testenv::DialogWatch watch;
     for (const auto& row : rows) {
         reset();
         rt::unique_hfile held(row.held ? lock(row.source) : nullptr);
