@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "runtime/Handles.h"
+#include "support/FileStatements.h"
 #include "support/FolderEntries.h"
 
 namespace TransferPlan {
@@ -17,7 +18,7 @@ struct Entry {
     bool folder = false;
 };
 
-bool hasWildcard(const std::wstring& name) { return name.find_first_of(L"*?") != std::wstring::npos; }
+bool hasWildcard(const std::wstring& name) { return FileStatements::hasWildcard(name); }
 bool endsWithSeparator(const std::wstring& name) {
     return !name.empty() && (name.back() == L'\\' || name.back() == L'/');
 }
@@ -162,7 +163,8 @@ bool fits(Mode mode, const std::wstring& sources, const std::vector<std::wstring
           const std::vector<std::wstring>& dests) {
     const bool destList = (mode == Mode::Copy || mode == Mode::Overwrite) &&
                           sources.find(std::wstring(2, L'\0')) != std::wstring::npos;
-    return !names.empty() && (dests.size() == 1 || (destList && dests.size() == names.size()));
+    return !names.empty() && (dests.size() == 1 || (destList && dests.size() == names.size())) &&
+           std::none_of(dests.begin(), dests.end(), hasWildcard);  // a pattern names no destination: the shell would ask
 }
 
 std::wstring joined(const Items& items, std::wstring Item::*name) {

@@ -206,6 +206,7 @@ TEST_F(FileOperations, CopyAndMoveNeverReplaceAndSayWhetherTheyWereDone) {
         {'r', L"\u0108.txt", L"n.txt", false, {}},
         {'c', L"a.txt", L"t\\\u0108.txt", false, {}},
         {'m', L"a.txt", L"t\\\u0108.txt", false, {}},
+        {'c', L"a.txt", L"t\\*.txt", false, {}},
         {'c', L"d\\*", L"nf", false, {}},                     // "x." would reach the shell as "x"
         {'c', L"a.txt", std::wstring(300, L'n'), false, {}},  // longer than the shell takes
         {'c', L"a.txt", std::wstring(1000, L'n'), false, {}},
