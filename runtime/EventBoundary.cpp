@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <new>
 #include <utility>
 #include <vector>
@@ -22,6 +23,42 @@ int gExitCode = 0;
 std::vector<std::shared_ptr<void>>& deferred() {
     static std::vector<std::shared_ptr<void>> objects;
     return objects;
+}
+
+// The top-level windows with events running, and what waits for them to return.
+struct WindowEvents {
+    HWND root;
+    int running;
+    std::function<void()> after;
+};
+
+std::vector<WindowEvents>& windowEvents() {
+    static std::vector<WindowEvents> windows;
+    return windows;
+}
+
+std::vector<WindowEvents>::iterator eventsOf(HWND root) {
+    auto& list = windowEvents();
+    return std::find_if(list.begin(), list.end(), [root](const WindowEvents& w) { return w.root == root; });
+}
+
+HWND rootOf(HWND window) { return window ? GetAncestor(window, GA_ROOT) : nullptr; }
+
+void enterWindow(HWND root) {
+    auto w = eventsOf(root);
+    if (w != windowEvents().end())
+        ++w->running;
+    else
+        windowEvents().push_back({root, 1, {}});
+}
+
+// The last event of the window going runs what waited for it.
+void leaveWindow(HWND root) {
+    auto w = eventsOf(root);
+    if (w == windowEvents().end() || --w->running > 0) return;
+    std::function<void()> after = std::move(w->after);
+    windowEvents().erase(w);
+    if (after) atEventBoundary(after);
 }
 
 ErrorReporter& reporter() {
@@ -84,8 +121,25 @@ void endProgram(int32_t number) {
 
 EventScope::EventScope() { ++gDepth; }
 
+// Out of memory, the event goes uncounted: what would wait for it runs at once.
+EventScope::EventScope(HWND window) : EventScope() {
+    try {
+        if (HWND root = rootOf(window)) enterWindow(root), root_ = root;
+    } catch (const std::bad_alloc&) {
+    }
+}
+
 EventScope::~EventScope() {
+    if (root_) leaveWindow(root_);
     if (--gDepth == 0 && !deferred().empty()) releaseDeferred();
+}
+
+void afterEventsOf(HWND window, std::function<void()> action) {
+    auto w = eventsOf(rootOf(window));
+    if (w == windowEvents().end())
+        action();
+    else
+        w->after = std::move(action);
 }
 
 void releaseAfterEvents(std::shared_ptr<void> object) {
