@@ -25,40 +25,41 @@ std::vector<std::shared_ptr<void>>& deferred() {
     return objects;
 }
 
-// The top-level windows with events running, and what waits for them to return.
-struct WindowEvents {
-    HWND root;
-    int running;
-    std::function<void()> after;
-};
-
-std::vector<WindowEvents>& windowEvents() {
-    static std::vector<WindowEvents> windows;
+// The windows whose events run, innermost last, and what waits for the
+// events of a top-level window to return. Which top-level window an event
+// belongs to is only asked while something waits.
+std::vector<HWND>& windowsInEvents() {
+    static std::vector<HWND> windows;
     return windows;
 }
 
-std::vector<WindowEvents>::iterator eventsOf(HWND root) {
-    auto& list = windowEvents();
-    return std::find_if(list.begin(), list.end(), [root](const WindowEvents& w) { return w.root == root; });
+struct Waiting {
+    HWND root;
+    std::function<void()> action;
+};
+
+std::vector<Waiting>& waiting() {
+    static std::vector<Waiting> list;
+    return list;
 }
 
-HWND rootOf(HWND window) { return window ? GetAncestor(window, GA_ROOT) : nullptr; }
+HWND rootOf(HWND window) { return GetAncestor(window, GA_ROOT); }
 
-void enterWindow(HWND root) {
-    auto w = eventsOf(root);
-    if (w != windowEvents().end())
-        ++w->running;
-    else
-        windowEvents().push_back({root, 1, {}});
+bool eventsRunIn(HWND root) {
+    const auto& windows = windowsInEvents();
+    return std::any_of(windows.begin(), windows.end(), [root](HWND w) { return w == root || rootOf(w) == root; });
 }
 
-// The last event of the window going runs what waited for it.
-void leaveWindow(HWND root) {
-    auto w = eventsOf(root);
-    if (w == windowEvents().end() || --w->running > 0) return;
-    std::function<void()> after = std::move(w->after);
-    windowEvents().erase(w);
-    if (after) atEventBoundary(after);
+// Runs, one at a time, what no longer waits for any event.
+void runWhatWaitedForEvents() {
+    for (;;) {
+        auto& list = waiting();
+        auto done = std::find_if(list.begin(), list.end(), [](const Waiting& w) { return !eventsRunIn(w.root); });
+        if (done == list.end()) return;
+        std::function<void()> action = std::move(done->action);
+        list.erase(done);
+        atEventBoundary(action);
+    }
 }
 
 ErrorReporter& reporter() {
@@ -123,23 +124,34 @@ EventScope::EventScope() { ++gDepth; }
 
 // Out of memory, the event goes uncounted: what would wait for it runs at once.
 EventScope::EventScope(HWND window) : EventScope() {
+    if (!window) return;
     try {
-        if (HWND root = rootOf(window)) enterWindow(root), root_ = root;
+        windowsInEvents().push_back(window);
+        window_ = window;
     } catch (const std::bad_alloc&) {
     }
 }
 
 EventScope::~EventScope() {
-    if (root_) leaveWindow(root_);
+    if (window_) {
+        windowsInEvents().pop_back();
+        if (!waiting().empty()) runWhatWaitedForEvents();
+    }
     if (--gDepth == 0 && !deferred().empty()) releaseDeferred();
 }
 
 void afterEventsOf(HWND window, std::function<void()> action) {
-    auto w = eventsOf(rootOf(window));
-    if (w == windowEvents().end())
+    HWND root = rootOf(window);
+    if (!root || !eventsRunIn(root)) {
         action();
+        return;
+    }
+    auto& list = waiting();
+    auto w = std::find_if(list.begin(), list.end(), [root](const Waiting& entry) { return entry.root == root; });
+    if (w != list.end())
+        w->action = std::move(action);
     else
-        w->after = std::move(action);
+        list.push_back({root, std::move(action)});
 }
 
 void releaseAfterEvents(std::shared_ptr<void> object) {

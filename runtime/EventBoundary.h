@@ -32,7 +32,7 @@ public:
     EventScope& operator=(const EventScope&) = delete;
 
 private:
-    HWND root_ = nullptr;
+    HWND window_ = nullptr;
 };
 
 // Runs `action` once no event of `window`'s top-level window is running any
