@@ -36,6 +36,8 @@ void detectGames(GameRecords& records, TracedProcedure& p);
 
 // Starts `sExe` in `sDir` through the shell with the switches of game
 // `lGame`'s group appended to `sParams`; True when the shell accepted it.
+// A path or folder that the shell would read as another one (it expands
+// environment references such as %OS% in them) is not started: False.
 bool startGame(std::wstring sExe, std::wstring sDir, std::wstring sParams, int32_t lGame, std::wstring sIP,
                std::wstring sPort, bool bNoIntro, bool bNoSound, bool bDirectIp);
 

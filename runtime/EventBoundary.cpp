@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <new>
 #include <utility>
 #include <vector>
@@ -22,6 +23,43 @@ int gExitCode = 0;
 std::vector<std::shared_ptr<void>>& deferred() {
     static std::vector<std::shared_ptr<void>> objects;
     return objects;
+}
+
+// The windows whose events run, innermost last, and what waits for the
+// events of a top-level window to return. Which top-level window an event
+// belongs to is only asked while something waits.
+std::vector<HWND>& windowsInEvents() {
+    static std::vector<HWND> windows;
+    return windows;
+}
+
+struct Waiting {
+    HWND root;
+    std::function<void()> action;
+};
+
+std::vector<Waiting>& waiting() {
+    static std::vector<Waiting> list;
+    return list;
+}
+
+HWND rootOf(HWND window) { return GetAncestor(window, GA_ROOT); }
+
+bool eventsRunIn(HWND root) {
+    const auto& windows = windowsInEvents();
+    return std::any_of(windows.begin(), windows.end(), [root](HWND w) { return w == root || rootOf(w) == root; });
+}
+
+// Runs, one at a time, what no longer waits for any event.
+void runWhatWaitedForEvents() {
+    for (;;) {
+        auto& list = waiting();
+        auto done = std::find_if(list.begin(), list.end(), [](const Waiting& w) { return !eventsRunIn(w.root); });
+        if (done == list.end()) return;
+        std::function<void()> action = std::move(done->action);
+        list.erase(done);
+        atEventBoundary(action);
+    }
 }
 
 ErrorReporter& reporter() {
@@ -84,8 +122,36 @@ void endProgram(int32_t number) {
 
 EventScope::EventScope() { ++gDepth; }
 
+// Out of memory, the event goes uncounted: what would wait for it runs at once.
+EventScope::EventScope(HWND window) : EventScope() {
+    if (!window) return;
+    try {
+        windowsInEvents().push_back(window);
+        window_ = window;
+    } catch (const std::bad_alloc&) {
+    }
+}
+
 EventScope::~EventScope() {
+    if (window_) {
+        windowsInEvents().pop_back();
+        if (!waiting().empty()) runWhatWaitedForEvents();
+    }
     if (--gDepth == 0 && !deferred().empty()) releaseDeferred();
+}
+
+void afterEventsOf(HWND window, std::function<void()> action) {
+    HWND root = rootOf(window);
+    if (!root || !eventsRunIn(root)) {
+        action();
+        return;
+    }
+    auto& list = waiting();
+    auto w = std::find_if(list.begin(), list.end(), [root](const Waiting& entry) { return entry.root == root; });
+    if (w != list.end())
+        w->action = std::move(action);
+    else
+        list.push_back({root, std::move(action)});
 }
 
 void releaseAfterEvents(std::shared_ptr<void> object) {

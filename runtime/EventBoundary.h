@@ -8,7 +8,11 @@
 //
 // The same place counts the events on the stack, so that objects whose
 // handlers may still be running (the controls of a form unloaded from one of
-// its own Click events) are released only once every event has returned.
+// its own Click events) are released only once every event has returned,
+// and so that what must wait for a window's events (a close that came while
+// one of them waits in a message box) is done once they have returned.
+#include <windows.h>
+
 #include <exception>
 #include <functional>
 #include <memory>
@@ -16,14 +20,26 @@
 
 namespace rt {
 
-// One event on the stack for as long as it lives.
+// One event on the stack for as long as it lives. Given a window, it is an
+// event of that window's top-level window too: a message to the window or to
+// one of its controls, a form's Load.
 class EventScope {
 public:
     EventScope();
+    explicit EventScope(HWND window);
     ~EventScope();
     EventScope(const EventScope&) = delete;
     EventScope& operator=(const EventScope&) = delete;
+
+private:
+    HWND window_ = nullptr;
 };
+
+// Runs `action` once no event of `window`'s top-level window is running any
+// more: as the last one returns (what it raises is reported then), or at
+// once when none runs. A later action for the same window replaces one that
+// still waits.
+void afterEventsOf(HWND window, std::function<void()> action);
 
 // Keeps `object` alive until no event is running (at once when none is).
 void releaseAfterEvents(std::shared_ptr<void> object);

@@ -118,7 +118,7 @@ void Form::Load() {
     if (isLoaded() || programEnding()) return;
     createWindow();
     if (!isLoaded()) return;
-    EventScope scope;
+    EventScope scope(hwnd());
     try {
         createContent();
         bindEvents();
@@ -188,6 +188,18 @@ void Form::showModal(Form* owner) {
     enableOtherWindows();
     if (previous && IsWindow(previous)) SetActiveWindow(previous);
     if (previousFocus && IsWindow(previousFocus)) ::SetFocus(previousFocus);
+}
+
+// A close from outside (the title bar, the task list) waits until the
+// form's events have returned: a Form_Load or an event procedure waiting in
+// a message box or a dialog would go on with a form that is gone (and a
+// control it touches would load the form anew). One that comes while the
+// form unloads is done with that unload.
+void Form::closeAfterEvents() {
+    if (unloading_) return;
+    afterEventsOf(hwnd(), [this, window = hwnd()] {
+        if (hwnd() == window) Unload();
+    });
 }
 
 void Form::Unload() {
@@ -317,7 +329,7 @@ Control* Form::controlOf(HWND child) const {
 // run before this returns.
 void Form::PopupMenu(const std::wstring& name, int xTwips, int yTwips) {
     if (!content_) return;
-    EventScope scope;  // the entries stay, whatever the menu's time lets happen
+    EventScope scope(hwnd());  // the entries stay, whatever the menu's time lets happen
     std::vector<MenuItem*> listed;
     unique_hmenu popup(CreatePopupMenu());
     for (auto& m : content_->menus) {
@@ -399,7 +411,7 @@ void Form::onMouseButton(UINT msg, LPARAM lParam) {
 
 LRESULT Form::onMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-        case WM_CLOSE: Unload(); return 0;
+        case WM_CLOSE: closeAfterEvents(); return 0;
         // No form holds the session back; once it really ends, every form
         // unloads before the system ends the process.
         case WM_QUERYENDSESSION: return TRUE;

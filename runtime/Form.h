@@ -54,6 +54,8 @@ public:
     void showModal(Form* owner = nullptr);
     void Hide();
     // Runs Form_Unload and destroys the window unless the event cancels.
+    // A close from outside (WM_CLOSE) unloads once the form's events have
+    // returned: its Form_Load, an event procedure waiting in a box.
     void Unload();
     bool isLoaded() const { return hwnd() != nullptr; }
 
@@ -131,6 +133,7 @@ private:
     void showUserControls(bool shown);
     void focusFirstControl();
     void restoreFocus();
+    void closeAfterEvents();
     void destroyWindow();
     Control* windowlessAt(POINT client) const;
     Control* controlOf(HWND child) const;

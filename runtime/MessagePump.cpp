@@ -12,13 +12,19 @@ std::vector<MessageFilter>& filters() {
     return list;
 }
 
-void dispatch(MSG& msg) {
+// What a filter does (an access key's Click) is an event of the message's window.
+bool filtered(MSG& msg) {
+    EventScope scope(msg.hwnd);
     bool handled = false;
     atEventBoundary([&] {
         for (auto& filter : filters())
             if ((handled = filter(msg))) return;
     });
-    if (handled) return;
+    return handled;
+}
+
+void dispatch(MSG& msg) {
+    if (filtered(msg)) return;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
 }

@@ -56,7 +56,7 @@ LRESULT CALLBACK Window::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
     }
     auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
-    EventScope scope;  // the object lives until this returns, whatever its events do
+    EventScope scope(hwnd);  // the object lives until this returns, whatever its events do
     LRESULT result = 0;
     atEventBoundary([&] { result = self->onMessage(msg, wParam, lParam); });
     if (msg == WM_NCDESTROY) {

@@ -80,7 +80,7 @@ void WindowedControl::validateLeavingFor(HWND next) {
 LRESULT CALLBACK WindowedControl::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<WindowedControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     const WNDPROC platform = self->platformProc_;
-    EventScope scope;  // the control lives until this returns
+    EventScope scope(hwnd);  // the control lives until this returns
     LRESULT result = 0;
     bool handled = false;
     atEventBoundary([&] {

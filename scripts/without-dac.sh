@@ -6,7 +6,12 @@
 # a server of its own, started without them too, on a copy of the session's
 # prefix. The copy's files are links: Wine replaces the files it changes
 # there (the registry) rather than writing into them.
+# Only the parts of the prefix that nothing changes while the suite runs are
+# copied: tests make and remove their scratch folders in the users' folders,
+# and the session's server writes its registry through temporary files
+# beside the registry's own. Each user gets an empty Temp folder.
 set -euo pipefail
+shared=${WINEPREFIX:-$HOME/.wine}
 prefix=$(mktemp -d /tmp/tarnwicket-nodac.XXXXXX)
 finish() {
   WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
@@ -14,5 +19,16 @@ finish() {
   rm -rf "$prefix"
 }
 trap finish EXIT
-cp -as "${WINEPREFIX:-$HOME/.wine}/." "$prefix/"
+# A new prefix's server may not have written the registry's files yet.
+for file in system.reg user.reg userdef.reg .update-timestamp; do
+  [ ! -e "$shared/$file" ] || cp -as "$shared/$file" "$prefix/"
+done
+cp -a "$shared/dosdevices" "$prefix/"
+mkdir "$prefix/drive_c"
+for entry in "$shared/drive_c"/*; do
+  [ "${entry##*/}" = users ] || cp -as "$entry" "$prefix/drive_c/"
+done
+for user in "$shared/drive_c/users"/*; do
+  mkdir -p "$prefix/drive_c/users/${user##*/}/Temp"
+done
 WINEPREFIX=$prefix setpriv --bounding-set=-dac_override,-dac_read_search "$@"

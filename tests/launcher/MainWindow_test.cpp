@@ -79,6 +79,13 @@ struct VolatileTools {
     ~VolatileTools() { regDeleteTree(HKEY_CURRENT_USER, kTools); }
 };
 
+// Options a player stored, all of them other than the defaults.
+const std::pair<const char*, const char*> kPlayersOptions[] = {{"NoSound", "True"},
+                                                               {"NoIntro", "False"},
+                                                               {"OverridePort", "True"},
+                                                               {"OverridePortValue", "2300"},
+                                                               {"DirectIpConnectivity", "False"}};
+
 struct MainWindow : LauncherTest {
     TempDir root{L"e2e"};
     TraceCapture trace;
@@ -95,6 +102,12 @@ struct MainWindow : LauncherTest {
         return dir + game.executables.front();
     }
     static void storeSetting(const char* name, const RegValue& v) { regStore(HKEY_CURRENT_USER, kSettingsKey, name, v); }
+    static void storePlayersOptions() {
+        for (auto [name, text] : kPlayersOptions) storeSetting(name, sz(text));
+    }
+    static void expectPlayersOptionsStored() {
+        for (auto [name, text] : kPlayersOptions) EXPECT_EQ(setting(name), sz(text)) << name;
+    }
 
     bool startEnabled() const { return IsWindowEnabled(at(kStart)); }
     bool isChecked(POINT box) const { return SendMessageW(at(box), BM_GETCHECK, 0, 0) == BST_CHECKED; }
@@ -134,6 +147,20 @@ struct MainWindow : LauncherTest {
             return shot.shows(kAlertLine, IDB_BACKGROUND, draw) &&
                    (!statusIcon || shot.shows(kStatusIcon, IDB_BACKGROUND, draw));
         });
+    }
+    // Presses Start; the game menu's window once it shows.
+    HWND gameMenu() {
+        press(kStart);
+        HWND menu = nullptr;
+        EXPECT_TRUE(waitFor([&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); }));
+        return menu;
+    }
+    // Clicks the entry at `position` of the game menu: six entries of equal
+    // height between thin borders.
+    static void choose(HWND menu, int position) {
+        RECT r{};
+        GetWindowRect(menu, &r);
+        sendClick({r.left + 30, r.top + (r.bottom - r.top) * (2 * position + 1) / 12});
     }
     // Clicks "&Exit"; true once the program has ended.
     bool exitClicked() {
@@ -271,15 +298,13 @@ TEST_F(MainWindow, TheGameMenuStartsTheChosenGameWithTheStoredOptions) {
                               L"(Age Of Empires III: Napoleonic Era (Mod))"});
     ASSERT_TRUE(reference);
     auto chooseGame = [&](int position) {
-        press(kStart);
-        HWND menu = nullptr;
-        ASSERT_TRUE(waitFor([&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); }));
+        HWND menu = gameMenu();
+        ASSERT_TRUE(menu);
         RECT r{};
         GetWindowRect(menu, &r);
         EXPECT_EQ(std::make_pair(r.left, r.top), std::make_pair(under.x, under.y));
         EXPECT_TRUE(waitFor([&] { return Screenshot(menu, true) == *reference; }));  // once painted
-        // The same picture: six entries of equal height between thin borders.
-        sendClick({r.left + 30, r.top + (r.bottom - r.top) * (2 * position + 1) / 12});
+        choose(menu, position);  // the same picture as the reference
     };
     chooseGame(2);
     auto launched = waitForLaunch(aoe3);
@@ -440,4 +465,36 @@ TEST_F(MainWindow, ASettingsKeyThatCannotBeWrittenIsTracedValueByValue) {
                                               : " Formular frmMain; procedure: Form_Unload\t"))
             << errors[i];
     }
+}
+
+// A close from outside (the task list's, say) that comes while the launcher
+// waits for the player's answer takes effect once the answer is given:
+// while the patch message is up, the game still gets the player's switches;
+// while the first dialog is up, the options the window has not read yet are
+// not stored over. Then the program ends.
+TEST_F(MainWindow, ACloseWhileThePatchMessageIsUpStartsThePlayersGameThenEnds) {
+    const std::wstring aom = install(2, L"aom", "1.0");
+    storePlayersOptions();
+    start({"5.12.34.56"});
+    choose(gameMenu(), 0);
+    HWND box = app->window(L"tarnwicket");
+    ASSERT_NE(box, nullptr);
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);  // handled after the close
+    auto launched = waitForLaunch(aom);
+    ASSERT_TRUE(launched);
+    EXPECT_EQ(launched->arguments, " +NoSound OverrideAddress=\"5.12.34.56\" OverridePort=\"2300\"");
+    EXPECT_TRUE(app->ended());
+    expectPlayersOptionsStored();
+}
+
+TEST_F(MainWindow, ACloseWhileTheFirstDialogIsUpKeepsTheStoredOptionsThenEnds) {
+    storePlayersOptions();
+    start({"192.168.0.5", "5.12.34.56"}, true);
+    HWND dialog = app->window(L"Select ip");
+    ASSERT_NE(dialog, nullptr);
+    PostMessageW(app->anyWindow(kMainCaption), WM_CLOSE, 0, 0);
+    click(dialog, 48 + 36, 128 + 12);  // "&Ok", handled after the close
+    EXPECT_TRUE(app->ended());
+    expectPlayersOptionsStored();
 }

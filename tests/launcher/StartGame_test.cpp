@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "common/FakeGame.h"
 #include "common/TestEnv.h"
 #include "common/TraceCapture.h"
 #include "launcher/modFunctions.h"
+#include "runtime/Ansi.h"
 
 // The game menu starts Age of Empires III end to end; here each game's
 // command line with every option and with none, and what is left out of it.
@@ -36,6 +38,26 @@ TEST(StartGame, EachGamesSwitchesInTheirOrderAndOnlyValidAddressAndPort) {
     EXPECT_EQ(launch(7, L"10.1.1.256", L"23\" +NoSound \"1"), " +NoSound +NoIntroCinematics");
     auto m = capture.messages();
     EXPECT_EQ(std::count(m.begin(), m.end(), "Port left out: not 1 to 5 decimal digits\t23\" +NoSound \"1\t"), 1);
+}
+
+// The shell expands environment references in the program's path and in its
+// folder: a game in x%OS%x would start the program in xWindows_NTx, or run
+// in that folder. A "%" that names nothing stays as it is and starts.
+TEST(StartGame, APathOrFolderTheShellWouldReadAsAnotherIsNotStarted) {
+    testenv::TempDir root{L"percent"};
+    ASSERT_TRUE(testenv::installFakeGame(root.file(L"xWindows_NTx\\age3.exe")));  // the program beside
+    // the executable's folder, the working folder, whether the game starts
+    const std::tuple<const wchar_t*, const wchar_t*, bool> rows[] = {
+        {L"x%OS%x", L"x%OS%x", false}, {L"plain", L"x%os%x", false}, {L"100% x%TW_UNSET%", L"100% x%TW_UNSET%", true}};
+    for (const auto& [exeFolder, folder, starts] : rows) {
+        const std::wstring exe = root.file(exeFolder) + L"\\age3.exe", dir = root.file(folder) + L"\\";
+        ASSERT_TRUE(testenv::installFakeGame(exe));
+        const bool started = modFunctions::startGame(exe, dir, L"", 4, L"", L"", false, false, false);
+        EXPECT_EQ(started, starts) << testing::PrintToString(std::wstring(folder));
+        if (!started) continue;
+        auto got = testenv::waitForLaunch(exe);
+        EXPECT_EQ(got ? got->workingFolder + "\\" : "another program ran", rt::toAnsi(dir));
+    }
 }
 
 TEST(PatchMessage, AgeOfMythologyBeforePatch101OrWithoutANumberGetsIt) {

@@ -34,6 +34,25 @@ TEST(FormLifecycle, UnloadFromInsideAButtonsClickThenShowAgainWithFreshControls)
     EXPECT_EQ(f.events, std::vector<std::wstring>({L"Form_Load", L"txt.Change", L"Form_Unload", L"Form_Load"}));
 }
 
+// A close from outside while one of the form's events waits in a dialog
+// waits for that event to return; the dialog's own close goes at once.
+TEST(FormLifecycle, ACloseFromOutsideWaitsForTheEventThatWaitsInADialog) {
+    TestForm owner, dialog;
+    dialog.Load();
+    owner.bind = [&](TestForm& f) {
+        f.checkBox(L"chk").Click = [&] {
+            PostMessageW(f.hwnd(), WM_CLOSE, 0, 0);
+            PostMessageW(dialog.hwnd(), WM_CLOSE, 0, 0);
+            dialog.showModal(&f);
+            f.events.push_back(L"answered");
+        };
+    };
+    owner.Show();
+    SendMessageW(owner.hwnd(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), (LPARAM)owner.checkBox(L"chk").hWnd());
+    EXPECT_EQ(owner.events, std::vector<std::wstring>({L"Form_Load", L"answered", L"Form_Unload"}));
+    EXPECT_EQ(std::make_pair(owner.isLoaded(), dialog.isLoaded()), std::make_pair(false, false));
+}
+
 namespace {
 
 // What the recorded buttons went through, in order.
