@@ -1,13 +1,9 @@
 #include "launcher/modFunctions.h"
 
-#include <windows.h>
-
 #include <algorithm>
-#include <cstring>
 #include <cwchar>
 
 #include "launcher/modMain.h"
-#include "runtime/Ansi.h"
 #include "support/TracedProcedure.h"
 #include "support/cPathExt.h"
 #include "support/cRegistry.h"
@@ -102,17 +98,6 @@ void appendSwitches(TracedProcedure& p, const GameTable::SwitchRule& rule, std::
     });
 }
 
-// The shell expands environment references ("%OS%") in the program's path
-// and folder it is given, the ANSI text: the game detected in x%OS%x must
-// not turn into whatever lies in xWindows_NTx.
-bool shellReadsAsGiven(const std::wstring& path) {
-    const std::string ansi = rt::toAnsi(path);
-    const DWORD size = ExpandEnvironmentStringsA(ansi.c_str(), nullptr, 0) + 1;  // the ANSI call may want one more
-    std::string expanded(size, '\0');
-    const DWORD written = ExpandEnvironmentStringsA(ansi.c_str(), expanded.data(), size);
-    return written > 0 && written <= size && std::strcmp(expanded.c_str(), ansi.c_str()) == 0;
-}
-
 }  // namespace
 
 bool detectAoe2(std::wstring& sFolder, std::wstring& sVersion) { return detect(keyOfGame(0), sFolder, sVersion); }
@@ -144,12 +129,7 @@ bool startGame(std::wstring sExe, std::wstring sDir, std::wstring sParams, int32
     bool result = false;
     if (const GameTable::Game* game = GameTable::gameAt(lGame))
         appendSwitches(p, *game->switches, sParams, sIP, sPort, bNoIntro, bNoSound, bDirectIp);
-    p.step([&] {
-        if (shellReadsAsGiven(sExe) && shellReadsAsGiven(sDir))
-            result = mShellExecute::shellExecute(sExe, kShowDefault, sParams, sDir, L"open", 0);
-        else
-            modTrace::Trace(L"Start refused: the shell would read another path", sExe, sDir);
-    });
+    p.step([&] { result = mShellExecute::shellExecute(sExe, kShowDefault, sParams, sDir, L"open", 0); });
     return result;
 }
 

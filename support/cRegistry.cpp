@@ -10,6 +10,7 @@
 #include "runtime/App.h"
 #include "runtime/Handles.h"
 #include "runtime/RuntimeError.h"
+#include "support/EnvironmentStrings.h"
 #include "support/RegistryKeys.h"
 
 namespace {
@@ -44,23 +45,11 @@ DWORD textValueType(const std::wstring& text) {
     return REG_SZ;
 }
 
-// ExpandEnvironmentStringsA takes at most 32K characters each way, the NUL
-// included. Wine's crashes on a longer source, and a longer result comes
-// back cut while the call reports it whole: neither is handed to the call
-// nor believed.
-constexpr size_t kMaxExpansion = 32767;
-
+// The expanded text, whole; error 5 when the system cannot give all of it.
 std::wstring ExpandEnvStr(const std::wstring& text) {
-    const std::string source = rt::toAnsi(text);
-    if (source.size() >= kMaxExpansion) rt::raiseStandard(rt::errInvalidCall);
-    const DWORD needed = ExpandEnvironmentStringsA(source.c_str(), nullptr, 0);
-    if (needed == 0 || needed > kMaxExpansion) rt::raiseStandard(rt::errInvalidCall);
-    std::vector<char> buf(needed + 1, '\0');
-    const DWORD stored = ExpandEnvironmentStringsA(source.c_str(), buf.data(), needed);
-    // The text and its NUL lie within what the call says it stored.
-    const size_t length = strnlen(buf.data(), needed);
-    if (stored == 0 || stored > needed || length >= stored) rt::raiseStandard(rt::errInvalidCall);
-    return rt::fromAnsi(std::string_view(buf.data(), length));
+    const std::optional<std::string> whole = EnvironmentStrings::expanded(rt::toAnsi(text));
+    if (!whole) rt::raiseStandard(rt::errInvalidCall);
+    return rt::fromAnsi(*whole);
 }
 
 int32_t SwapEndian(int32_t l) {

@@ -4,9 +4,12 @@
 
 #include <algorithm>
 #include <cwctype>
+#include <optional>
 
 #include "runtime/Ansi.h"
 #include "runtime/ShellApartment.h"
+#include "support/EnvironmentStrings.h"
+#include "support/PathLimits.h"
 #include "support/ShellCalls.h"
 #include "support/modTrace.h"
 
@@ -22,12 +25,37 @@ bool namesProgram(const std::wstring& sFile) {
     return upper.find(L".EXE") != std::wstring::npos;
 }
 
+// What the shell answers when it cannot find the file or the folder, or has
+// no room for the command line.
+constexpr int32_t kFileNotFound = 2, kPathNotFound = 3, kNoResources = 0;
+// A program's command line, its NUL included: the shell cuts a longer one
+// and still reports success.
+constexpr size_t kLongestCommandLine = 32767;
+
+// The file or folder as the shell is to get it: held by the code page, no
+// longer than the shell's path buffers (Wine's overruns them), and left as
+// it is by the environment expansion the shell makes (a game in x%OS%x must
+// not turn into whatever lies in xWindows_NTx). None when it would read
+// another path.
+std::optional<std::string> shellPath(const std::wstring& path) {
+    std::optional<std::string> ansi = rt::toAnsiName(path);
+    if (!ansi || !PathLimits::fits(*ansi) || EnvironmentStrings::expanded(*ansi) != ansi) return std::nullopt;
+    return ansi;
+}
+
+// The shell's number for the request; the refusal the shell would give for a
+// file or folder it would read as another, or parameters it would cut.
 int32_t callShell(int32_t hWnd, const std::wstring& op, const std::wstring& file, const std::wstring& params,
                   const std::wstring& dir, int32_t show) {
+    const std::optional<std::string> ansiFile = shellPath(file), ansiDir = shellPath(dir);
+    const std::string ansiParams = rt::toAnsi(params);
+    if (!ansiFile) return kFileNotFound;
+    if (!ansiDir) return kPathNotFound;
+    if (ansiFile->size() + ansiParams.size() + 4 > kLongestCommandLine) return kNoResources;  // quotes, blank, NUL
     rt::enterShellApartment();
-    HINSTANCE h =
-        ShellCalls::ShellExecuteA(reinterpret_cast<HWND>(static_cast<intptr_t>(hWnd)), rt::toAnsi(op).c_str(),
-                                  rt::toAnsi(file).c_str(), rt::toAnsi(params).c_str(), rt::toAnsi(dir).c_str(), show);
+    HINSTANCE h = ShellCalls::ShellExecuteA(reinterpret_cast<HWND>(static_cast<intptr_t>(hWnd)),
+                                            rt::toAnsi(op).c_str(), ansiFile->c_str(), ansiParams.c_str(),
+                                            ansiDir->c_str(), show);
     return static_cast<int32_t>(reinterpret_cast<intptr_t>(h));
 }
 
