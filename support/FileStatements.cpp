@@ -5,6 +5,7 @@
 
 #include "runtime/Ansi.h"
 #include "runtime/RuntimeError.h"
+#include "support/PathLimits.h"
 #include "support/FolderEntries.h"
 #include "support/SearchPatterns.h"
 
@@ -74,6 +75,7 @@ void raiseFileError(DWORD win32Error) {
 std::string ansiFileName(const std::wstring& name, DWORD win32Error) {
     std::optional<std::string> ansi = rt::toAnsiName(name);
     if (!ansi) raiseFileError(win32Error);
+    if (!PathLimits::fits(*ansi)) raiseFileError(ERROR_FILENAME_EXCED_RANGE);
     return *ansi;
 }
 

@@ -24,7 +24,8 @@ constexpr uint32_t attrHidden = 2, attrSystem = 4, attrDirectory = 16;
 [[noreturn]] void raiseFileError(DWORD win32Error);
 
 // `name` for the ANSI file calls; a name the code page does not hold raises
-// the file error of `win32Error`, the one the call gives for such a name.
+// the file error of `win32Error`, the one the call gives for such a name,
+// and one longer than the calls take (MAX_PATH) raises 75.
 std::string ansiFileName(const std::wstring& name, DWORD win32Error);
 
 // The names of the entries matching `pattern` whose hidden, system and folder

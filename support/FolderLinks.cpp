@@ -6,13 +6,13 @@
 #include <optional>
 #include <vector>
 
-#include "runtime/Ansi.h"
 #include "runtime/Handles.h"
+#include "support/PathLimits.h"
 
 namespace FolderLinks {
 
 uint32_t reparseTag(const std::wstring& folder) {
-    const std::optional<std::string> name = rt::toAnsiName(folder);
+    const std::optional<std::string> name = PathLimits::callName(folder);
     if (!name) return 0;
     HANDLE h = CreateFileA(name->c_str(), FILE_READ_ATTRIBUTES,
                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,

@@ -4,7 +4,11 @@
 // them is never handed over: some calls copy it into fixed buffers.
 #include <windows.h>
 
+#include <optional>
+#include <string>
 #include <string_view>
+
+#include "runtime/Ansi.h"
 
 namespace PathLimits {
 
@@ -19,5 +23,14 @@ constexpr size_t kTempFolder = MAX_PATH - 14 + 1;
 
 // True when `ansi` and its NUL take at most `limit` bytes.
 constexpr bool fits(std::string_view ansi, size_t limit = kPath) { return ansi.size() < limit; }
+
+// `name` for an ANSI path or file call; none for a name the code page does
+// not hold (or one holding a NUL), which names nothing, and for one longer
+// than the call takes.
+inline std::optional<std::string> callName(std::wstring_view name, size_t limit = kPath) {
+    std::optional<std::string> ansi = rt::toAnsiName(name);
+    if (ansi && !fits(*ansi, limit)) return std::nullopt;
+    return ansi;
+}
 
 }  // namespace PathLimits

@@ -9,13 +9,13 @@
 #include <optional>
 #include <random>
 
-#include "runtime/Ansi.h"
 #include "runtime/Handles.h"
 #include "runtime/MessagePump.h"
 #include "runtime/RuntimeError.h"
 #include "support/FileStatements.h"
 #include "support/FolderLinks.h"
 #include "support/FullPaths.h"
+#include "support/PathLimits.h"
 #include "support/ShellFileOperation.h"
 #include "support/TransferPlan.h"
 #include "support/cPathExt.h"
@@ -38,7 +38,7 @@ bool doneByShell(const std::optional<Items>& items, bool moves, MakeRequest requ
 }
 
 rt::unique_hfile openForWriting(const std::wstring& file, DWORD share, DWORD flags) {
-    const std::optional<std::string> name = rt::toAnsiName(file);
+    const std::optional<std::string> name = PathLimits::callName(file);
     if (!name) return {};
     HANDLE h = CreateFileA(name->c_str(), GENERIC_WRITE, share, nullptr, OPEN_EXISTING, flags, nullptr);
     return rt::unique_hfile(h == INVALID_HANDLE_VALUE ? nullptr : h);

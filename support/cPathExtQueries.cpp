@@ -22,13 +22,7 @@ namespace {
 
 using namespace FileStatements;
 
-// `name` for an ANSI path call; none for a name the code page does not
-// hold, which names nothing, and for one longer than the call takes.
-std::optional<std::string> callName(const std::wstring& name, size_t limit = PathLimits::kPath) {
-    std::optional<std::string> ansi = rt::toAnsiName(name);
-    if (ansi && !PathLimits::fits(*ansi, limit)) return std::nullopt;
-    return ansi;
-}
+using PathLimits::callName;
 
 // What the ANSI path call `ask` says about `name`; false for a name it
 // cannot be asked about.

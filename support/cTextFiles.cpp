@@ -22,11 +22,7 @@ constexpr char kCrLf[] = "\r\n";
 // `name` for the ANSI file calls. A name they do not take raises the error
 // they give for it: one the code page does not hold as a bad name, a longer
 // one than they take as one out of range.
-std::string fileName(const std::wstring& name) {
-    std::string ansi = FileStatements::ansiFileName(name, ERROR_INVALID_NAME);
-    if (!PathLimits::fits(ansi)) raiseFileError(ERROR_FILENAME_EXCED_RANGE);
-    return ansi;
-}
+std::string fileName(const std::wstring& name) { return FileStatements::ansiFileName(name, ERROR_INVALID_NAME); }
 
 rt::unique_hfile openFile(const std::wstring& name, DWORD access, DWORD share, DWORD disposition) {
     HANDLE h = CreateFileA(fileName(name).c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);

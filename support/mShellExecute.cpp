@@ -38,8 +38,8 @@ constexpr size_t kLongestCommandLine = 32767;
 // not turn into whatever lies in xWindows_NTx). None when it would read
 // another path.
 std::optional<std::string> shellPath(const std::wstring& path) {
-    std::optional<std::string> ansi = rt::toAnsiName(path);
-    if (!ansi || !PathLimits::fits(*ansi) || EnvironmentStrings::expanded(*ansi) != ansi) return std::nullopt;
+    std::optional<std::string> ansi = PathLimits::callName(path);
+    if (ansi && EnvironmentStrings::expanded(*ansi) != ansi) return std::nullopt;
     return ansi;
 }
 

@@ -226,6 +226,10 @@ TEST_F(PathQueries, PathsBeyondWhatThePathCallsTakeAreNotAskedAbout) {
         const std::wstring file = longnames::folderOfLength(root.path, length - 2, L'f') + L"\\f";
         testenv::writeFile(longnames::extended(file));
         EXPECT_EQ(p.fileExists(file), length == 259) << length;
+        // The file calls are not handed a longer name either: the shredder refuses it with 75.
+        const bool made = longnames::exists(file);  // not at 32 767: beyond what Wine's Unix side takes
+        EXPECT_EQ(testenv::raisedError([&] { cFileFunctions().fileShredder(file, 1); }), length == 259 ? 0 : 75);
+        EXPECT_EQ(longnames::exists(file), made && length != 259) << length;
         // One level more, made only where the whole path fits.
         const std::wstring parent = longnames::folderOfLength(root.path, length - 3, L'e');
         EXPECT_EQ(p.createFolderStructure(parent + L"\\b\\"), length == 259) << length;
