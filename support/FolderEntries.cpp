@@ -4,12 +4,10 @@
 
 #include "runtime/Ansi.h"
 #include "runtime/Handles.h"
+#include "support/PathLimits.h"
 
 namespace FolderEntries {
 namespace {
-
-// The ANSI search takes no more than this; the wide one is not asked for more.
-constexpr size_t kLongestPattern = MAX_PATH - 1;
 
 bool namesItself(const std::wstring& name) {
     if (name.empty() || !rt::toAnsiName(name)) return false;
@@ -29,8 +27,10 @@ std::wstring reachingName(const std::wstring& ownName, const std::wstring& short
 }
 
 Found find(const std::wstring& pattern) {
-    if (!rt::toAnsiName(pattern)) return {{}, ERROR_FILE_NOT_FOUND};
-    if (pattern.size() > kLongestPattern) return {{}, ERROR_FILENAME_EXCED_RANGE};
+    const std::optional<std::string> ansi = rt::toAnsiName(pattern);
+    if (!ansi) return {{}, ERROR_FILE_NOT_FOUND};
+    // The ANSI search takes no more than a path; the wide one is not asked for more.
+    if (!PathLimits::fits(*ansi)) return {{}, ERROR_FILENAME_EXCED_RANGE};
     WIN32_FIND_DATAW found{};
     rt::unique_hfind search = rt::findHandle(FindFirstFileW(pattern.c_str(), &found));
     if (!search) return {{}, GetLastError()};

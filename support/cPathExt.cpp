@@ -9,7 +9,6 @@
 #include "runtime/Ansi.h"
 #include "runtime/Handles.h"
 #include "support/FileStatements.h"
-#include "support/PathLimits.h"
 #include "support/ShellCalls.h"
 
 namespace {
@@ -27,11 +26,10 @@ using unique_itemlist = std::unique_ptr<ITEMIDLIST, ItemListFree>;
 }  // namespace
 
 bool cPathExt::fileExists(const std::wstring& sFile) const {
-    // The ANSI search takes no name longer than MAX_PATH, its NUL counted.
-    if (sFile.empty() || !PathLimits::fits(rt::toAnsi(sFile))) return false;
+    if (sFile.empty()) return false;
     try {
         return !FileStatements::dir(sFile, kAnyFile).empty();
-    } catch (...) {  // a name the match cannot search is no file
+    } catch (...) {  // a name the match cannot search (one too long, say) is no file
         return false;
     }
 }

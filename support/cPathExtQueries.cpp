@@ -122,7 +122,6 @@ bool cPathExt::folderContainsSubfolders(const std::wstring& sRoot) const {
 }
 
 bool cPathExt::folderExists(const std::wstring& sFolder) const {
-    if (!callName(sFolder)) return false;
     bool found = false;
     succeeds([&] { found = !dir(sFolder, attrHidden | attrSystem | attrDirectory).empty(); });
     return found;
